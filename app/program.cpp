@@ -1,0 +1,34 @@
+#include "app/program.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <filesystem>
+
+#include "shell/tarnex.h"
+
+namespace tarnex {
+
+Program::~Program() { stop(); }
+
+void Program::start() {
+  ui_.show();
+  loop_ = std::thread([this] {
+    start_up(state_, ui_, std::filesystem::current_path().string());
+    started_up_ = true;
+    command_loop(state_, command_operations(state_, ui_));
+    loop_done_ = true;
+  });
+}
+
+void Program::stop() {
+  if (!loop_.joinable()) return;
+  ui_.shut_down();
+  state_.request_stop();
+  while (!loop_done_) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  loop_.join();
+}
+
+}  // namespace tarnex

@@ -1,0 +1,17 @@
+# One place sets the environment every test runs in: no display needed, a
+# C locale so that texts and sort orders do not depend on the machine.
+set(TARNEX_TEST_ENV "QT_QPA_PLATFORM=offscreen" "LANG=C.UTF-8" "LC_ALL=C.UTF-8")
+
+function(tarnex_add_unit_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${TARNEX_TEST_ENV}" LABELS unit
+                       DISCOVERY_TIMEOUT 60)
+endfunction()
+
+function(tarnex_add_gui_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TARNEX_TEST_ENV}" LABELS gui TIMEOUT 120)
+endfunction()

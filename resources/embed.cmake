@@ -1,0 +1,15 @@
+# Writes OUTPUT: a C++ table holding the text of every file named in FILES
+# (paths relative to SOURCE_DIR), each as a raw string literal.
+set(body "namespace tarnex::resources {\nnamespace {\nconstexpr Resource kResources[] = {\n")
+string(REPLACE "," ";" file_list "${FILES}")
+foreach(name IN LISTS file_list)
+  file(READ "${SOURCE_DIR}/${name}" content)
+  string(FIND "${content}" ")TARNEXRES\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${name} holds the raw-string delimiter")
+  endif()
+  string(APPEND body "  {\"${name}\", R\"TARNEXRES(${content})TARNEXRES\"},\n")
+endforeach()
+string(APPEND body "};\n}  // namespace\n}  // namespace tarnex::resources\n")
+file(WRITE "${OUTPUT}.tmp" "${body}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)

@@ -1,0 +1,14 @@
+#include "shell/banner.h"
+
+#include "resources/resources.h"
+#include "ui/fixed_text.h"
+
+namespace tarnex {
+
+std::vector<std::string> banner_lines() {
+  std::vector<std::string> lines;
+  for (auto line : split_lines(resources::text("texts/banner.txt"))) lines.emplace_back(line);
+  return lines;
+}
+
+}  // namespace tarnex

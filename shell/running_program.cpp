@@ -1,0 +1,72 @@
+#include "shell/running_program.h"
+
+#include <algorithm>
+#include <string>
+
+#include "shell/free_format.h"
+
+namespace tarnex {
+namespace {
+
+struct MenuItem {
+  int menu;
+  int item;
+  bool enabled_while_busy;
+};
+
+// Menu 3: the four run items and Terminate; menu 5: the file-building aids;
+// menu 7: Clear Screen.
+constexpr MenuItem kRunDependentItems[] = {
+    {3, 1, false}, {3, 2, false}, {3, 3, false}, {3, 4, false}, {3, 6, true},
+    {7, 1, false}, {5, 1, false}, {5, 2, false}, {5, 3, false},
+};
+
+struct ActiveWarning {
+  int run_code;
+  const char* text;
+};
+
+constexpr ActiveWarning kActiveWarnings[] = {
+    {kMorRun, "WARNING: MOR.exe is still active.\r\n\r\nSelect TERMINATE in the QARN\r\nmenu if you wish to stop MOR.exe."},
+    {kOrbRun, "WARNING: ORB.exe is still active.\r\n\r\nSelect TERMINATE in the QARN\r\nmenu if you wish to stop ORB.exe."},
+    {kFlumRun, "WARNING: FLUM.exe is still active.\r\n\r\nSelect TERMINATE in the QARN\r\nmenu if you wish to stop FLUM.exe."},
+};
+
+// How many rows above the remembered one the cleared text continues.
+constexpr int kRowsKeptAbove = 20;
+
+}  // namespace
+
+void MENU_GRAYOUTS(State& state, ui::Ui& ui) {
+  const bool busy = state.pending_command != kIdle;
+  for (const auto& entry : kRunDependentItems) {
+    ui.set_menu_item_enabled(entry.menu, entry.item, busy == entry.enabled_while_busy);
+  }
+  ui.set_close_enabled(!busy);
+}
+
+void EXIT_TARNEX(State& state, ui::Ui& ui) {
+  if (state.child_exit_code == kStillActive) {
+    const int running = state.pending_command;
+    auto warning = std::find_if(std::begin(kActiveWarnings), std::end(kActiveWarnings),
+                                [running](const ActiveWarning& w) { return w.run_code == running; });
+    if (warning != std::end(kActiveWarnings)) {
+      ui.message_box(warning->text, "ERROR");
+    } else {
+      write_free(ui, std::to_string(state.child_exit_code.load()));
+    }
+    return;
+  }
+  state.child_exit_code = kStillActive;
+  ui.exit_program(kStillActive);
+}
+
+void clear_screen(ui::Ui& ui) {
+  const auto position = ui.text().position();
+  ui.text().clear();
+  // Fewer than 21 rows written: the text goes on from the top row.
+  ui.text().set_position({std::max(position.row - kRowsKeptAbove, 1), position.column});
+  ui.text().write_line("");
+}
+
+}  // namespace tarnex

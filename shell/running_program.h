@@ -1,0 +1,20 @@
+#pragma once
+// Keeping the menus in step with a running model program, and the ways out:
+// Exit, which refuses while a model runs, and Clear Screen.
+
+#include "shell/state.h"
+#include "ui/services.h"
+
+namespace tarnex {
+
+// Grays what would conflict with a running model program, or enables it
+// again when the command code is back to idle.
+void MENU_GRAYOUTS(State& state, ui::Ui& ui);
+
+// Ends Tarnex, unless a model program is still active.
+void EXIT_TARNEX(State& state, ui::Ui& ui);
+
+// Clears the text area, keeping the text position 20 rows higher.
+void clear_screen(ui::Ui& ui);
+
+}  // namespace tarnex

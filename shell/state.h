@@ -1,0 +1,59 @@
+#pragma once
+// The process-wide state of Tarnex: one object made by TARNEX and passed by
+// reference. The values the menu thread and the command-loop thread share are
+// atomic.
+
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+
+namespace tarnex {
+
+// Command codes: what a menu routine posts, and while a model runs, its run code.
+enum CommandCode : int {
+  kIdle = 0,
+  kClearScreen = 100,
+  kMorOrbDialog = 200,
+  kMorRun = 200,
+  kMordRun = 201,
+  kOrbRun = 210,
+  kMerlOrbDialog = 300,
+  kMerlRun = 300,
+  kFlumDialog = 400,
+  kFlumRun = 400,
+  kJornDialog = 500,
+  kJornRun = 500,
+};
+
+// The system's code for a child that is still running.
+constexpr int kStillActive = 259;
+
+enum Executable : std::size_t { kMor, kMord, kOrb, kMerl, kFlum, kJorn, kTarnex, kExecutableCount };
+
+struct State {
+  std::atomic<int> pending_command{kIdle};
+  std::atomic<int> child_exit_code{0};
+  // Seven 255-character fields: directory, separator, file name, NUL, blanks.
+  std::array<std::string, kExecutableCount> executable_paths;
+
+  // Set when the program ends; the command loop returns.
+  std::atomic<bool> stop{false};
+  // True while the command loop performs a command (a dialog or a run).
+  std::atomic<bool> in_command{false};
+
+  // Stores a command code for the command loop and wakes it.
+  void post(int code);
+  // Waits up to `milliseconds` for the command code to differ from `seen`,
+  // or for stop.
+  void wait_for_command(int milliseconds, int seen);
+  // Sets `stop` and wakes the command loop.
+  void request_stop();
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable wake_;
+};
+
+}  // namespace tarnex

@@ -1,0 +1,82 @@
+#include "shell/tarnex.h"
+
+#include <filesystem>
+#include <string>
+
+#include "shell/banner.h"
+#include "shell/executable_paths.h"
+#include "shell/free_format.h"
+#include "shell/running_program.h"
+
+namespace tarnex {
+namespace {
+
+constexpr int kIdlePollMilliseconds = 100;
+
+}  // namespace
+
+MenuRoutines menu_routines(State& state, ui::Ui& ui) {
+  return {
+      {"QARN_MOR_ORB", [&state] { state.post(kMorOrbDialog); }},
+      {"QARN_MERL_ORB", [&state] { state.post(kMerlOrbDialog); }},
+      {"QARN_FLUM", [&state] { state.post(kFlumDialog); }},
+      {"QARN_JORN", [&state] { state.post(kJornDialog); }},
+      {"CLEAR_SCREEN", [&state] { state.post(kClearScreen); }},
+      {"EXIT_TARNEX", [&state, &ui] { EXIT_TARNEX(state, ui); }},
+      {"ABOUT_BOX", [&ui] { ui.show_about(); }},
+  };
+}
+
+CommandOperations command_operations(State&, ui::Ui& ui) {
+  return {
+      {kClearScreen, [&ui] { clear_screen(ui); }},
+  };
+}
+
+void start_up(State& state, ui::Ui& ui, std::string_view directory) {
+  ui.text().clear();
+  if (!ui.set_text_font("COURIER", 8, 16)) {
+    ui.message_box("Setting Window Font Using Best Default Available", "ERROR");
+    ui.use_proposed_font();
+  }
+  ui.set_text_title(" ");
+  build_menu_bar(ui, menu_routines(state, ui));
+  ui.set_about_text("Tarnex Version\rMarch 2008");
+  ui.set_frame_title(" Windows Interface for the Qarn");
+  ui.set_text_title("Tarnex");
+  ui.set_colours_black_on_white();
+  ui.text().clear();
+  state.pending_command = kIdle;
+  const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  for (std::size_t p = 0; p < kExecutableCount; ++p) {
+    state.executable_paths[p] = executable_path_field(directory, static_cast<Executable>(p), separator);
+  }
+  for (const auto& line : banner_lines()) ui.text().write_line(line);
+  if (directory.size() > longest_directory()) {
+    write_free(ui, "The start-up directory is too long for the paths of the model programs;");
+    write_free(ui, "start Tarnex from a directory of at most " + std::to_string(longest_directory()) +
+                       " characters to run them.");
+  }
+}
+
+void command_loop(State& state, const CommandOperations& operations) {
+  while (!state.stop) {
+    const int code = state.pending_command;
+    auto operation = operations.find(code);
+    if (operation == operations.end()) {
+      state.wait_for_command(kIdlePollMilliseconds, code);
+      continue;
+    }
+    state.in_command = true;
+    operation->second();
+    state.pending_command = kIdle;
+    state.in_command = false;
+  }
+}
+
+void TARNEX(State& state, ui::Ui& ui) {
+  start_up(state, ui, std::filesystem::current_path().string());
+  command_loop(state, command_operations(state, ui));
+}
+
+}  // namespace tarnex

@@ -1,0 +1,156 @@
+#include "ui/headless/headless_ui.h"
+
+namespace tarnex::ui {
+
+bool HeadlessUi::set_text_font(std::string_view family, int, int) {
+  if (family != accepted_font_) return false;
+  font_ = family;
+  return true;
+}
+
+void HeadlessUi::add_menu(std::string_view title) {
+  std::lock_guard lock(mutex_);
+  menus_.push_back({std::string(title), {}});
+}
+
+void HeadlessUi::add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) {
+  std::lock_guard lock(mutex_);
+  menus_.back().items.push_back({std::string(text), false, enabled, std::move(routine)});
+}
+
+void HeadlessUi::add_menu_separator() {
+  std::lock_guard lock(mutex_);
+  menus_.back().items.push_back({std::string(), true, true, nullptr});
+}
+
+void HeadlessUi::set_menu_item_enabled(int menu, int item, bool enabled) {
+  std::lock_guard lock(mutex_);
+  if (menu < 1 || menu > static_cast<int>(menus_.size())) return;
+  auto& items = menus_[static_cast<std::size_t>(menu) - 1].items;
+  if (item < 1 || item > static_cast<int>(items.size())) return;
+  items[static_cast<std::size_t>(item) - 1].enabled = enabled;
+}
+
+void HeadlessUi::set_close_enabled(bool enabled) {
+  std::lock_guard lock(mutex_);
+  close_enabled_ = enabled;
+}
+
+bool HeadlessUi::close_enabled() const {
+  std::lock_guard lock(mutex_);
+  return close_enabled_;
+}
+
+void HeadlessUi::show_about() { message_box(about_text_, "About"); }
+
+void HeadlessUi::message_box(std::string_view text, std::string_view title) {
+  std::lock_guard lock(mutex_);
+  message_boxes_.push_back({std::string(text), std::string(title)});
+}
+
+std::optional<std::string> HeadlessUi::open_file(const std::vector<std::pair<std::string, std::string>>& filter,
+                                                 std::string_view, std::string_view) {
+  std::lock_guard lock(mutex_);
+  last_filter_.clear();
+  for (const auto& [description, patterns] : filter) last_filter_.push_back(description + "|" + patterns);
+  if (open_file_answers_.empty()) return std::nullopt;
+  auto answer = open_file_answers_.front();
+  open_file_answers_.pop_front();
+  return answer;
+}
+
+int HeadlessUi::shell_open(std::string_view target) {
+  std::lock_guard lock(mutex_);
+  shell_opened_.emplace_back(target);
+  return shell_result_;
+}
+
+std::unique_ptr<Dialog> HeadlessUi::make_dialog(int dialog_id) {
+  const auto* dialog_template = templates_.find(dialog_id);
+  if (!dialog_template) return nullptr;
+  return std::make_unique<HeadlessDialog>(*dialog_template, *this);
+}
+
+void HeadlessUi::exit_program(int code) {
+  std::lock_guard lock(mutex_);
+  exit_code_ = code;
+}
+
+std::vector<HeadlessUi::Menu> HeadlessUi::menus() const {
+  std::lock_guard lock(mutex_);
+  return menus_;
+}
+
+bool HeadlessUi::menu_item_enabled(int menu, int item) const {
+  std::lock_guard lock(mutex_);
+  if (menu < 1 || menu > static_cast<int>(menus_.size())) return false;
+  const auto& items = menus_[static_cast<std::size_t>(menu) - 1].items;
+  if (item < 1 || item > static_cast<int>(items.size())) return false;
+  return items[static_cast<std::size_t>(item) - 1].enabled;
+}
+
+bool HeadlessUi::user_choose_menu(std::string_view menu, std::string_view item) {
+  std::function<void()> routine;
+  {
+    std::lock_guard lock(mutex_);
+    for (const auto& m : menus_) {
+      if (m.title != menu) continue;
+      for (const auto& i : m.items) {
+        if (!i.separator && i.text == item) {
+          if (!i.enabled) return false;
+          routine = i.routine;
+        }
+      }
+    }
+  }
+  if (!routine) return false;
+  routine();
+  return true;
+}
+
+std::vector<HeadlessUi::MessageBox> HeadlessUi::message_boxes() const {
+  std::lock_guard lock(mutex_);
+  return message_boxes_;
+}
+
+std::vector<std::string> HeadlessUi::shell_opened() const {
+  std::lock_guard lock(mutex_);
+  return shell_opened_;
+}
+
+std::optional<int> HeadlessUi::exit_code() const {
+  std::lock_guard lock(mutex_);
+  return exit_code_;
+}
+
+void HeadlessUi::answer_open_file(std::optional<std::string> path) {
+  std::lock_guard lock(mutex_);
+  open_file_answers_.push_back(std::move(path));
+}
+
+void HeadlessUi::on_modal(int dialog_id, std::function<void(HeadlessDialog&)> user) {
+  std::lock_guard lock(mutex_);
+  scripts_[dialog_id].push_back(std::move(user));
+}
+
+std::function<void(HeadlessDialog&)> HeadlessUi::take_script(int dialog_id) {
+  std::lock_guard lock(mutex_);
+  dialogs_run_.push_back(dialog_id);
+  auto& queue = scripts_[dialog_id];
+  if (queue.empty()) return nullptr;
+  auto user = std::move(queue.front());
+  queue.pop_front();
+  return user;
+}
+
+std::vector<int> HeadlessUi::dialogs_run() const {
+  std::lock_guard lock(mutex_);
+  return dialogs_run_;
+}
+
+std::vector<std::string> HeadlessUi::last_open_file_filter() const {
+  std::lock_guard lock(mutex_);
+  return last_filter_;
+}
+
+}  // namespace tarnex::ui

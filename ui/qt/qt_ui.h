@@ -1,0 +1,82 @@
+#pragma once
+// The Qt Widgets realisation of the window services: the frame with its menu
+// bar and text window, message boxes, the open-file dialog, opening documents
+// and web addresses, and dialogs built from their templates.
+
+#include <QPointer>
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+#include "ui/services.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+
+namespace tarnex::ui {
+
+class QtUi final : public Ui {
+ public:
+  QtUi();
+  ~QtUi() override;
+
+  TextModel& text() override { return text_; }
+  void set_frame_title(std::string_view title) override;
+  void set_text_title(std::string_view title) override;
+  bool set_text_font(std::string_view family, int cell_width, int cell_height) override;
+  void use_proposed_font() override;
+  void set_colours_black_on_white() override;
+  void add_menu(std::string_view title) override;
+  void add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) override;
+  void add_menu_separator() override;
+  void set_menu_item_enabled(int menu, int item, bool enabled) override;
+  void set_close_enabled(bool enabled) override;
+  void set_about_text(std::string_view text) override;
+  void show_about() override;
+  void message_box(std::string_view text, std::string_view title) override;
+  std::optional<std::string> open_file(const std::vector<std::pair<std::string, std::string>>& filter,
+                                       std::string_view title, std::string_view initial) override;
+  int shell_open(std::string_view target) override;
+  std::unique_ptr<Dialog> make_dialog(int dialog_id) override;
+  TemplateLibrary& templates() override { return templates_; }
+  void exit_program(int code) override;
+
+  QMainWindow* main_window() const;
+  void show();
+  // What ending the program does; by default the application quits with the
+  // code. The scenario runner watches instead.
+  void set_exit_handler(std::function<void(int)> handler);
+  // The next open-file dialogs answer these paths (empty: cancelled) without
+  // showing, so that tests never wait on a system dialog.
+  void answer_open_file(std::optional<std::string> path);
+  // From now on no dialog or message box runs, and those open are closed.
+  void shut_down();
+  bool close_enabled() const { return close_enabled_; }
+  // Redraws the text window from the text model at once.
+  void refresh_text();
+
+ private:
+  class Frame;
+
+  TextModel text_;
+  TemplateLibrary templates_;
+  QPointer<Frame> frame_;
+  QPlainTextEdit* view_ = nullptr;
+  QTimer* refresh_timer_ = nullptr;
+  std::uint64_t shown_version_ = 0;
+  std::vector<QMenu*> menus_;
+  std::vector<std::vector<QAction*>> items_;
+  std::string about_text_;
+  std::atomic<bool> close_enabled_{true};
+  std::atomic<bool> stopping_{false};
+  std::function<void(int)> exit_handler_;
+  std::mutex answers_mutex_;
+  std::deque<std::optional<std::string>> open_file_answers_;
+};
+
+}  // namespace tarnex::ui

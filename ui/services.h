@@ -1,0 +1,132 @@
+#pragma once
+// The window, menu, dialog and shell operations that the logic of Tarnex
+// uses. The logic never knows which realisation it runs on: in the program it
+// is the Qt window, in tests the headless one.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ui/dialog_template.h"
+#include "ui/text_model.h"
+
+namespace tarnex::ui {
+
+enum class Event {
+  Click,
+  SelectionChange,
+  EditChange,
+  FocusGain,
+  ScrollChange,
+  DialogInit,   // to a callback registered for the dialog id: the dialog opens
+  DialogClose,  // to the same callback: the dialog closes
+};
+
+class Dialog;
+using Callback = std::function<void(Dialog& dialog, int control_id, Event event)>;
+
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+
+// A dialog built from a template. Controls are addressed by their ids. Setting
+// a control from code never fires a callback; only the user's actions do.
+// List indexes are 1-based and 0 means no selection.
+class Dialog {
+ public:
+  virtual ~Dialog() = default;
+
+  virtual int id() const = 0;
+  virtual void set_caption(std::string_view caption) = 0;
+  virtual std::string caption() const = 0;
+  virtual bool has_control(int control_id) const = 0;
+
+  // The text of an edit, static or button; of a list, the selected entry.
+  virtual void set_text(int control_id, std::string_view text) = 0;
+  virtual std::string text(int control_id) const = 0;
+  virtual void set_checked(int control_id, bool checked) = 0;
+  virtual bool checked(int control_id) const = 0;
+  virtual void set_enabled(int control_id, bool enabled) = 0;
+  virtual bool enabled(int control_id) const = 0;
+  // The most characters the user can type into an edit box.
+  virtual void set_text_limit(int control_id, int limit) = 0;
+  // Caret position of an edit box, 1 before its first character; setting it
+  // also scrolls the caret into view.
+  virtual void set_caret(int control_id, int position) = 0;
+  virtual int caret(int control_id) const = 0;
+
+  // Lists, drop-down lists and combos, tab controls.
+  virtual void set_item_count(int control_id, int count) = 0;
+  virtual int item_count(int control_id) const = 0;
+  virtual void set_item_text(int control_id, int index, std::string_view text) = 0;
+  virtual std::string item_text(int control_id, int index) const = 0;
+  virtual void set_selected(int control_id, int index) = 0;
+  virtual int selected(int control_id) const = 0;
+
+  // Scroll bars.
+  virtual void set_scroll_range(int control_id, int minimum, int maximum) = 0;
+  virtual void set_scroll_page(int control_id, int page) = 0;
+  virtual void set_scroll_position(int control_id, int position) = 0;
+  virtual int scroll_position(int control_id) const = 0;
+
+  // A callback for an event of a control; the dialog's own id with
+  // Event::DialogInit registers the callback called at opening and closing.
+  virtual void set_callback(int control_id, Event event, Callback callback) = 0;
+  // Runs the dialog modally and returns the id of the control that ended it.
+  // A push button without a click callback ends it with its own id.
+  virtual int run_modal() = 0;
+  // Ends a running dialog from inside a callback.
+  virtual void end(int result) = 0;
+  // Shows `page` modeless as the page of tab `tab_index` of a tab control.
+  virtual void show_page(int tab_control_id, int tab_index, Dialog& page) = 0;
+};
+
+// The main window and the desktop around it.
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // The text area. Safe to use from any thread; never blocks on the window.
+  virtual TextModel& text() = 0;
+
+  virtual void set_frame_title(std::string_view title) = 0;
+  virtual void set_text_title(std::string_view title) = 0;
+  // Sets the text area's font; false when the desktop refuses it.
+  virtual bool set_text_font(std::string_view family, int cell_width, int cell_height) = 0;
+  // Applies the fixed-pitch font the desktop proposes instead.
+  virtual void use_proposed_font() = 0;
+  virtual void set_colours_black_on_white() = 0;
+
+  // Menus are numbered from 1 left to right, items from 1 with separators
+  // counted.
+  virtual void add_menu(std::string_view title) = 0;
+  virtual void add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) = 0;
+  virtual void add_menu_separator() = 0;
+  virtual void set_menu_item_enabled(int menu, int item, bool enabled) = 0;
+  // The frame's own Close command.
+  virtual void set_close_enabled(bool enabled) = 0;
+  virtual void set_about_text(std::string_view text) = 0;
+  virtual void show_about() = 0;
+
+  // A message box with a warning icon; returns when the user has closed it.
+  virtual void message_box(std::string_view text, std::string_view title) = 0;
+  // The system open-file dialog. `filter` is a list of "description" and
+  // "*.EXT;*.EXT" pairs; patterns match in any letter case. Empty on cancel.
+  virtual std::optional<std::string> open_file(const std::vector<std::pair<std::string, std::string>>& filter,
+                                               std::string_view title, std::string_view initial) = 0;
+  // Opens a document or web address with its default application; a code
+  // greater than 32 is success.
+  virtual int shell_open(std::string_view target) = 0;
+
+  // A dialog from its template; empty when there is no template of that id.
+  virtual std::unique_ptr<Dialog> make_dialog(int dialog_id) = 0;
+  virtual TemplateLibrary& templates() = 0;
+
+  // Ends the program with an exit code (the window closes without a prompt).
+  virtual void exit_program(int code) = 0;
+};
+
+}  // namespace tarnex::ui
