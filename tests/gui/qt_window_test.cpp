@@ -63,12 +63,15 @@ class QtWindowTest : public QObject {
   }
 
   void grayouts_from_the_loop_thread_reach_the_menus() {
+    std::atomic<bool> done{false};
     std::thread loop([&] {
       program->state().pending_command = tarnex::kMorRun;
       tarnex::MENU_GRAYOUTS(program->state(), program->ui());
+      done = true;
     });
+    QTRY_VERIFY(done.load());  // the loop thread's calls wait for this thread's events
     loop.join();
-    QTRY_VERIFY(!item(3, 1)->isEnabled());
+    QVERIFY(!item(3, 1)->isEnabled());
     QVERIFY(item(3, 6)->isEnabled());
     QVERIFY(!program->ui().close_enabled());
     program->state().pending_command = tarnex::kIdle;

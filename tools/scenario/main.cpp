@@ -1,0 +1,147 @@
+// tarnex-scenario [--keep] [--timeout SECONDS] FILE.scn
+// Plays a scenario file against Tarnex in a fresh working directory holding
+// the stand-in model programs. Exit code 0: every step held; 1: a step
+// failed; 2: the scenario or the command line is malformed.
+
+#include <QApplication>
+#include <QMainWindow>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "app/program.h"
+#include "runner.h"
+#include "script.h"
+#include "workdir.h"
+
+namespace {
+
+using namespace tarnex::scenario;
+
+struct Arguments {
+  bool keep = false;
+  int timeout_seconds = 10;
+  std::string file;
+};
+
+bool parse_arguments(int argc, char** argv, Arguments& arguments) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word == "--keep") {
+      arguments.keep = true;
+    } else if (word == "--timeout" && i + 1 < argc) {
+      arguments.timeout_seconds = std::atoi(argv[++i]);
+      if (arguments.timeout_seconds <= 0) return false;
+    } else if (arguments.file.empty() && !word.starts_with("--")) {
+      arguments.file = word;
+    } else {
+      return false;
+    }
+  }
+  return !arguments.file.empty();
+}
+
+// Ends the runner when the program stops answering altogether, so that no
+// scenario can hang whoever runs it.
+void watch(std::atomic<std::int64_t>& heartbeat, std::chrono::seconds limit, std::atomic<bool>& done) {
+  while (!done) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    if (now - heartbeat > std::chrono::duration_cast<std::chrono::steady_clock::duration>(limit).count()) {
+      std::cout << "FAIL the program stopped answering for " << limit.count() << " s" << std::endl;
+      kill_children();
+      std::_Exit(1);
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments arguments;
+  if (!parse_arguments(argc, argv, arguments)) {
+    std::cerr << "usage: tarnex-scenario [--keep] [--timeout SECONDS] FILE.scn\n";
+    return 2;
+  }
+  std::ifstream in(arguments.file, std::ios::binary);
+  if (!in) {
+    std::cerr << "cannot read " << arguments.file << "\n";
+    return 2;
+  }
+  std::ostringstream content;
+  content << in.rdbuf();
+  std::vector<Step> steps;
+  try {
+    steps = parse_scenario(content.str());
+  } catch (const SyntaxError& error) {
+    std::cout << "SYNTAX " << arguments.file << ": " << error.what() << std::endl;
+    return 2;
+  }
+
+  std::filesystem::path directory;
+  try {
+    directory = make_working_directory(standin_program());
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << "\n";
+    return 2;
+  }
+  std::filesystem::current_path(directory);
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+
+  int code = 1;
+  std::string failure;
+  std::string window_text;
+  {
+    QApplication application(argc, argv);
+    tarnex::Program program;
+    Runner runner(program, std::move(steps), {std::chrono::seconds(arguments.timeout_seconds), directory});
+    program.ui().set_exit_handler([&](int) {
+      runner.program_exited();
+      program.ui().main_window()->hide();
+      program.state().request_stop();
+    });
+
+    std::atomic<std::int64_t> heartbeat{std::chrono::steady_clock::now().time_since_epoch().count()};
+    std::atomic<bool> done{false};
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout,
+                     [&] { heartbeat = std::chrono::steady_clock::now().time_since_epoch().count(); });
+    beat.start(100);
+    std::thread watchdog(watch, std::ref(heartbeat), std::chrono::seconds(arguments.timeout_seconds + 20),
+                         std::ref(done));
+
+    program.start();
+    runner.start([&](bool passed) {
+      code = passed ? 0 : 1;
+      failure = runner.failure();
+      window_text = program.ui().text().text();
+      program.ui().shut_down();
+      QCoreApplication::quit();
+    });
+    QApplication::exec();
+    kill_children();
+    program.stop();
+    done = true;
+    watchdog.join();
+  }
+  kill_children();
+
+  if (code == 0) {
+    std::cout << "PASS " << arguments.file << std::endl;
+  } else {
+    std::cout << failure << "\n--- main window ---\n" << window_text << "\n--- end ---" << std::endl;
+  }
+  if (arguments.keep) {
+    std::cout << "working directory: " << directory.string() << std::endl;
+  } else {
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(directory);
+  }
+  return code;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// Plays a scenario against the running program. The runner is driven by a
+// timer on the window thread: each tick performs an action or checks a
+// condition and returns, so that it keeps going inside the modal dialogs the
+// actions open. Actions that may open a dialog are posted, never run inside
+// the tick.
+
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "script.h"
+
+namespace tarnex::scenario {
+
+class Runner : public QObject {
+ public:
+  struct Options {
+    std::chrono::milliseconds timeout{10000};
+    std::filesystem::path directory;
+  };
+
+  Runner(Program& program, std::vector<Step> steps, Options options);
+
+  // Starts the steps; `finished` is called once with true (every step held)
+  // or false (a step failed: `failure()` says which and why).
+  void start(std::function<void(bool)> finished);
+  const std::string& failure() const { return failure_; }
+  // Called by the program's exit handler.
+  void program_exited() { exited_ = true; }
+
+ private:
+  enum class Outcome { Done, Wait, Failed };
+
+  void tick();
+  Outcome perform(const Step& step);
+  Outcome act(const Step& step);
+  Outcome check(const Step& step);
+  Outcome fail(std::string why);
+  QWidget* usable_control(const Step& step, std::string& why);
+  bool idle() const;
+  static bool is_user_action(Keyword keyword);
+  std::filesystem::path in_directory(const std::string& path) const;
+  void finish(bool passed);
+
+  Program& program_;
+  std::vector<Step> steps_;
+  Options options_;
+  QTimer timer_;
+  std::size_t next_ = 0;
+  std::optional<std::chrono::steady_clock::time_point> waiting_since_;
+  bool ticking_ = false;
+  bool exited_ = false;
+  std::string failure_;
+  std::string last_seen_;
+  std::function<void(bool)> finished_;
+};
+
+}  // namespace tarnex::scenario

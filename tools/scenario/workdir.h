@@ -1,0 +1,23 @@
+#pragma once
+// The scenario's working directory and the processes a scenario leaves.
+
+#include <filesystem>
+#include <string>
+
+namespace tarnex::scenario {
+
+// The six names the stand-in model program is put under.
+constexpr const char* kModelPrograms[] = {"MOR.exe", "MORD.exe", "ORB.exe", "MERL.exe", "FLUM.exe", "JORN.exe"};
+
+// The stand-in program: $TARNEX_STANDIN, the one this runner was built with,
+// or the one beside the runner.
+std::filesystem::path standin_program();
+
+// A fresh empty directory holding the stand-in under each model program's name.
+std::filesystem::path make_working_directory(const std::filesystem::path& standin);
+
+// Kills every child process of this one, with its process group, and reaps
+// them; returns how many there were.
+int kill_children();
+
+}  // namespace tarnex::scenario
