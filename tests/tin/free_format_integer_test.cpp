@@ -1,0 +1,21 @@
+// Counts and selectors are read as the model programs read integers; text
+// that holds no whole number counts as 0.
+
+#include <gtest/gtest.h>
+
+#include "tin/free_format_integer.h"
+
+namespace tarnex::tin {
+namespace {
+
+TEST(FreeFormatInteger, ReadsWholeNumbersAndCountsTheRestAsZero) {
+  const std::pair<std::string_view, int> cases[] = {
+      {"", 0},       {"    ", 0},    {"   8", 8},  {"-8", -8},   {"  +5", 5},   {"17  ", 17},
+      {"7 8", 7},    {"2,3", 2},     {"4/", 4},     {"NUM", 0},  {" NUM", 0},   {"3.", 0},
+      {"1e2", 0},    {"12ab", 0},    {"-", 0},      {"99999999999", 0},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(free_format_integer(text), value) << '"' << text << '"';
+}
+
+}  // namespace
+}  // namespace tarnex::tin

@@ -1,0 +1,67 @@
+// The record list: 256 slots of 256 characters, blank above the count, filled
+// only by whole records.
+
+#include <gtest/gtest.h>
+
+#include "tin/record_list.h"
+#include "ui/fixed_text.h"
+
+namespace tarnex::tin {
+namespace {
+
+const std::string kBlank(kLineLength, ' ');
+
+std::vector<std::string> lines(int n, const std::string& text) { return std::vector<std::string>(static_cast<std::size_t>(n), text); }
+
+TEST(RecordList, StartsEmptyWithEverySlotBlank) {
+  RecordList list;
+  EXPECT_EQ(list.count(), 0);
+  for (int k : {0, 1, 256, 257}) EXPECT_EQ(list.line(k), kBlank) << "slot " << k;
+}
+
+TEST(RecordList, KeepsEachLineAtExactly256Characters) {
+  RecordList list;
+  ASSERT_TRUE(list.append(std::vector<std::string>{"TITL", std::string(300, 'x'), ""}));
+  EXPECT_EQ(list.count(), 3);
+  EXPECT_EQ(list.line(1), fit("TITL", kLineLength));
+  EXPECT_EQ(list.line(2), std::string(kLineLength, 'x'));
+  EXPECT_EQ(list.line(3), kBlank);
+  EXPECT_EQ(list.line(4), kBlank);
+}
+
+struct Fill {
+  int before;
+  int record_lines;
+  bool fits;
+};
+
+class RecordListFill : public testing::TestWithParam<Fill> {};
+
+TEST_P(RecordListFill, TakesARecordWholeOrNotAtAll) {
+  const auto [before, record_lines, fits] = GetParam();
+  RecordList list;
+  ASSERT_TRUE(list.append(lines(before, "OLD")));
+  EXPECT_EQ(list.append(lines(record_lines, "NEW")), fits);
+  EXPECT_EQ(list.count(), fits ? before + record_lines : before);
+  EXPECT_EQ(list.line(before + 1), fits ? fit("NEW", kLineLength) : kBlank);
+  EXPECT_EQ(list.line(before + record_lines), fits ? fit("NEW", kLineLength) : kBlank);
+}
+
+INSTANTIATE_TEST_SUITE_P(Room, RecordListFill,
+                         testing::Values(Fill{0, 256, true}, Fill{0, 257, false}, Fill{255, 1, true},
+                                         Fill{256, 1, false}, Fill{254, 2, true}, Fill{255, 2, false},
+                                         Fill{253, 3, true}, Fill{254, 3, false}));
+
+TEST(RecordList, ClearBlanksEverySlot) {
+  RecordList list;
+  ASSERT_TRUE(list.append(lines(256, "OLD")));
+  list.clear();
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.line(1), kBlank);
+  ASSERT_TRUE(list.append(lines(1, "NEW")));
+  EXPECT_EQ(list.line(1), fit("NEW", kLineLength));
+  EXPECT_EQ(list.line(2), kBlank);
+}
+
+}  // namespace
+}  // namespace tarnex::tin

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace tarnex::tin {
+
+// Reads an integer as the model programs' free-format read does: leading
+// blanks skipped, the number ends at a blank, comma or slash. Text that holds
+// no whole number there (blank, letters, a decimal point, too many digits)
+// counts as 0, so that a count read from it asks for no values.
+int free_format_integer(std::string_view text);
+
+}  // namespace tarnex::tin
