@@ -45,6 +45,12 @@ void MENU_GRAYOUTS(State& state, ui::Ui& ui) {
   ui.set_close_enabled(!busy);
 }
 
+void TERMINATE(State& state) {
+  // A signal carries no exit code: the code Tarnex reports is set here.
+  if (auto child = state.child()) child->terminate();
+  state.child_exit_code = 0;
+}
+
 void EXIT_TARNEX(State& state, ui::Ui& ui) {
   if (state.child_exit_code == kStillActive) {
     const int running = state.pending_command;

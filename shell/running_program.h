@@ -1,6 +1,7 @@
 #pragma once
 // Keeping the menus in step with a running model program, and the ways out:
-// Exit, which refuses while a model runs, and Clear Screen.
+// Terminate, which ends it, Exit, which refuses while a model runs, and
+// Clear Screen.
 
 #include "shell/state.h"
 #include "ui/services.h"
@@ -10,6 +11,10 @@ namespace tarnex {
 // Grays what would conflict with a running model program, or enables it
 // again when the command code is back to idle.
 void MENU_GRAYOUTS(State& state, ui::Ui& ui);
+
+// Ends the running model program with every process it started; the driver
+// sees the exit code 0 and ends its run once the output is drained.
+void TERMINATE(State& state);
 
 // Ends Tarnex, unless a model program is still active.
 void EXIT_TARNEX(State& state, ui::Ui& ui);

@@ -1,13 +1,18 @@
 #pragma once
 // The process-wide state of Tarnex: one object made by TARNEX and passed by
 // reference. The values the menu thread and the command-loop thread share are
-// atomic.
+// atomic or guarded.
 
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <string>
+
+#include "run/run_settings.h"
+#include "ui/process.h"
 
 namespace tarnex {
 
@@ -28,7 +33,7 @@ enum CommandCode : int {
 };
 
 // The system's code for a child that is still running.
-constexpr int kStillActive = 259;
+using ui::kStillActive;
 
 enum Executable : std::size_t { kMor, kMord, kOrb, kMerl, kFlum, kJorn, kTarnex, kExecutableCount };
 
@@ -37,6 +42,11 @@ struct State {
   std::atomic<int> child_exit_code{0};
   // Seven 255-character fields: directory, separator, file name, NUL, blanks.
   std::array<std::string, kExecutableCount> executable_paths;
+  // Written by the run dialogs and read by the driver, both on the
+  // command-loop thread.
+  RunSettings run_settings;
+  // The path each Browse button of the run dialogs chose last, by button id.
+  std::map<int, std::string> browse_paths;
 
   // Set when the program ends; the command loop returns.
   std::atomic<bool> stop{false};
@@ -51,9 +61,16 @@ struct State {
   // Sets `stop` and wakes the command loop.
   void request_stop();
 
+  // The model program now running, if any: the driver sets it, Terminate on
+  // the menu thread ends it. Each holder keeps the child alive while using it.
+  std::shared_ptr<ui::ChildProcess> child() const;
+  void set_child(std::shared_ptr<ui::ChildProcess> child);
+
  private:
   std::mutex mutex_;
   std::condition_variable wake_;
+  mutable std::mutex child_mutex_;
+  std::shared_ptr<ui::ChildProcess> child_;
 };
 
 }  // namespace tarnex

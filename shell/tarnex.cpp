@@ -6,6 +6,9 @@
 #include "shell/banner.h"
 #include "shell/executable_paths.h"
 #include "shell/free_format.h"
+#include "shell/menu_commands.h"
+#include "run/qarn.h"
+#include "run/run_dialogs.h"
 #include "shell/running_program.h"
 
 namespace tarnex {
@@ -16,21 +19,37 @@ constexpr int kIdlePollMilliseconds = 100;
 }  // namespace
 
 MenuRoutines menu_routines(State& state, ui::Ui& ui) {
-  return {
+  MenuRoutines routines{
       {"QARN_MOR_ORB", [&state] { state.post(kMorOrbDialog); }},
       {"QARN_MERL_ORB", [&state] { state.post(kMerlOrbDialog); }},
       {"QARN_FLUM", [&state] { state.post(kFlumDialog); }},
       {"QARN_JORN", [&state] { state.post(kJornDialog); }},
       {"CLEAR_SCREEN", [&state] { state.post(kClearScreen); }},
+      {"TERMINATE", [&state] { TERMINATE(state); }},
       {"EXIT_TARNEX", [&state, &ui] { EXIT_TARNEX(state, ui); }},
       {"ABOUT_BOX", [&ui] { ui.show_about(); }},
   };
+  add_menu_commands(routines, ui);
+  return routines;
 }
 
-CommandOperations command_operations(State&, ui::Ui& ui) {
-  return {
-      {kClearScreen, [&ui] { clear_screen(ui); }},
-  };
+void run_model(State& state, ui::Ui& ui, int run_code) {
+  state.pending_command = run_code;
+  MENU_GRAYOUTS(state, ui);
+  QARN(state, ui, run_code);
+  state.pending_command = kIdle;
+  MENU_GRAYOUTS(state, ui);
+  ui.text().write_line("");
+}
+
+CommandOperations command_operations(State& state, ui::Ui& ui) {
+  CommandOperations operations{{kClearScreen, [&ui] { clear_screen(ui); }}};
+  for (int dialog_code : {kMorOrbDialog, kMerlOrbDialog, kFlumDialog, kJornDialog}) {
+    operations[dialog_code] = [&state, &ui, dialog_code] {
+      run_dialog_operation(state, ui, dialog_code, [&state, &ui](int run_code) { run_model(state, ui, run_code); });
+    };
+  }
+  return operations;
 }
 
 void start_up(State& state, ui::Ui& ui, std::string_view directory) {

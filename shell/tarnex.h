@@ -17,6 +17,9 @@ using CommandOperations = std::map<int, std::function<void()>>;
 // The routines the menu table binds, by name.
 MenuRoutines menu_routines(State& state, ui::Ui& ui);
 
+// Runs one model program to its end, the menus kept in step around it.
+void run_model(State& state, ui::Ui& ui, int run_code);
+
 // The operation the command loop performs for each command code.
 CommandOperations command_operations(State& state, ui::Ui& ui);
 

@@ -81,6 +81,7 @@ void apply_word(ControlTemplate& control, const std::string& word, int line_no) 
     else if (key == "rowspan") control.row_span = value;
     else if (key == "span") control.column_span = value;
     else if (key == "in") control.parent = value;
+    else if (key == "lines") control.lines = value;
     else throw TemplateError("line " + std::to_string(line_no) + ": unknown key " + key);
     return;
   }
@@ -170,7 +171,12 @@ TemplateLibrary::TemplateLibrary() {
 }
 
 void TemplateLibrary::add(std::string_view text) {
-  for (auto& dialog : parse_dialog_templates(text)) templates_[dialog.id] = std::move(dialog);
+  for (auto& dialog : parse_dialog_templates(text)) {
+    const int id = dialog.id;
+    if (!templates_.emplace(id, std::move(dialog)).second) {
+      throw TemplateError("dialog " + std::to_string(id) + " is defined twice");
+    }
+  }
 }
 
 const DialogTemplate* TemplateLibrary::find(int dialog_id) const {

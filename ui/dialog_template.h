@@ -37,6 +37,7 @@ struct ControlTemplate {
   int column_span = 1;
   int parent = 0;       // id of the group box that holds it, 0 for the dialog
   int radio_group = 0;  // radio buttons of one group share this number
+  int lines = 0;        // visible text lines of a multi-line edit, 0: as the window likes
   bool multi_line = false;
   bool read_only = false;
   bool hidden = false;

@@ -120,6 +120,11 @@ class Ui {
   // Opens a document or web address with its default application; a code
   // greater than 32 is success.
   virtual int shell_open(std::string_view target) = 0;
+  // Starts a program that Tarnex neither waits for nor tracks; it inherits
+  // none of Tarnex's files or pipes. `arguments[0]` is the program's path or a
+  // name looked up on the search path. Empty when it started, otherwise the
+  // system's error code.
+  virtual std::optional<int> start_program(const std::vector<std::string>& arguments) = 0;
 
   // A dialog from its template; empty when there is no template of that id.
   virtual std::unique_ptr<Dialog> make_dialog(int dialog_id) = 0;

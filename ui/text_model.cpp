@@ -8,14 +8,14 @@ TextModel::TextModel() : rows_(1) {}
 
 void TextModel::write(std::string_view bytes) {
   std::unique_lock lock(mutex_);
-  for (char byte : bytes) put_byte(byte);
+  put(bytes);
   changed(lock);
 }
 
 void TextModel::write_line(std::string_view text) {
   std::unique_lock lock(mutex_);
-  for (char byte : text) put_byte(byte);
-  put_byte('\n');
+  put(text);
+  new_row();
   changed(lock);
 }
 
@@ -68,23 +68,25 @@ void TextModel::set_change_listener(std::function<void()> listener) {
   listener_ = std::move(listener);
 }
 
-void TextModel::put_byte(char byte) {
-  if (byte == '\n') {
-    new_row();
-    return;
+// Copies each run of bytes between line ends at once: a model program may
+// print megabytes, and the window must keep up with it.
+void TextModel::put(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const auto end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    put_run(bytes.substr(0, end));
+    if (end == bytes.size()) return;
+    if (bytes[end] == '\n') new_row();
+    else column_ = 0;
+    bytes.remove_prefix(end + 1);
   }
-  if (byte == '\r') {
-    column_ = 0;
-    return;
-  }
+}
+
+void TextModel::put_run(std::string_view run) {
+  if (run.empty()) return;
   auto& row = rows_[row_];
   if (row.size() < column_) row.resize(column_, ' ');
-  if (column_ < row.size()) {
-    row[column_] = byte;
-  } else {
-    row.push_back(byte);
-  }
-  ++column_;
+  row.replace(column_, std::min(run.size(), row.size() - column_), run);
+  column_ += run.size();
 }
 
 void TextModel::new_row() {
@@ -93,10 +95,14 @@ void TextModel::new_row() {
     ++row_;
     return;
   }
-  rows_.emplace_back();
-  if (rows_.size() > kRows) {
+  if (rows_.size() == kRows) {
+    // the oldest row's storage serves the new one
+    std::string reused = std::move(rows_.front());
     rows_.pop_front();
+    reused.clear();
+    rows_.push_back(std::move(reused));
   } else {
+    rows_.emplace_back();
     ++row_;
   }
 }

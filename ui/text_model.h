@@ -47,7 +47,8 @@ class TextModel {
   void set_change_listener(std::function<void()> listener);
 
  private:
-  void put_byte(char byte);
+  void put(std::string_view bytes);
+  void put_run(std::string_view run);
   void new_row();
   void changed(std::unique_lock<std::mutex>& lock);
 

@@ -135,7 +135,7 @@ std::filesystem::path Runner::in_directory(const std::string& path) const {
 
 bool Runner::idle() const {
   auto& state = program_.state();
-  return state.pending_command == kIdle && !state.in_command;
+  return state.pending_command == kIdle && !state.in_command && !state.child();
 }
 
 QWidget* Runner::usable_control(const Step& step, std::string& why) {

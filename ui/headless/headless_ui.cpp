@@ -1,5 +1,7 @@
 #include "ui/headless/headless_ui.h"
 
+#include <cerrno>
+
 namespace tarnex::ui {
 
 bool HeadlessUi::set_text_font(std::string_view family, int, int) {
@@ -49,8 +51,10 @@ void HeadlessUi::message_box(std::string_view text, std::string_view title) {
 }
 
 std::optional<std::string> HeadlessUi::open_file(const std::vector<std::pair<std::string, std::string>>& filter,
-                                                 std::string_view, std::string_view) {
+                                                 std::string_view title, std::string_view initial) {
   std::lock_guard lock(mutex_);
+  last_title_ = title;
+  last_initial_ = initial;
   last_filter_.clear();
   for (const auto& [description, patterns] : filter) last_filter_.push_back(description + "|" + patterns);
   if (open_file_answers_.empty()) return std::nullopt;
@@ -63,6 +67,15 @@ int HeadlessUi::shell_open(std::string_view target) {
   std::lock_guard lock(mutex_);
   shell_opened_.emplace_back(target);
   return shell_result_;
+}
+
+std::optional<int> HeadlessUi::start_program(const std::vector<std::string>& arguments) {
+  std::lock_guard lock(mutex_);
+  program_starts_.push_back(arguments);
+  if (arguments.empty()) return EINVAL;
+  auto failing = program_start_errors_.find(arguments.front());
+  if (failing == program_start_errors_.end()) return std::nullopt;
+  return failing->second;
 }
 
 std::unique_ptr<Dialog> HeadlessUi::make_dialog(int dialog_id) {
@@ -151,6 +164,26 @@ std::vector<int> HeadlessUi::dialogs_run() const {
 std::vector<std::string> HeadlessUi::last_open_file_filter() const {
   std::lock_guard lock(mutex_);
   return last_filter_;
+}
+
+std::string HeadlessUi::last_open_file_title() const {
+  std::lock_guard lock(mutex_);
+  return last_title_;
+}
+
+std::string HeadlessUi::last_open_file_initial() const {
+  std::lock_guard lock(mutex_);
+  return last_initial_;
+}
+
+std::vector<std::vector<std::string>> HeadlessUi::program_starts() const {
+  std::lock_guard lock(mutex_);
+  return program_starts_;
+}
+
+void HeadlessUi::fail_program_start(std::string program, int error) {
+  std::lock_guard lock(mutex_);
+  program_start_errors_[std::move(program)] = error;
 }
 
 }  // namespace tarnex::ui

@@ -130,6 +130,7 @@ class HeadlessUi final : public Ui {
   std::optional<std::string> open_file(const std::vector<std::pair<std::string, std::string>>& filter,
                                        std::string_view title, std::string_view initial) override;
   int shell_open(std::string_view target) override;
+  std::optional<int> start_program(const std::vector<std::string>& arguments) override;
   std::unique_ptr<Dialog> make_dialog(int dialog_id) override;
   TemplateLibrary& templates() override { return templates_; }
   void exit_program(int code) override;
@@ -160,6 +161,13 @@ class HeadlessUi final : public Ui {
   void on_modal(int dialog_id, std::function<void(HeadlessDialog&)> user);
   std::vector<int> dialogs_run() const;
   std::vector<std::string> last_open_file_filter() const;
+  std::string last_open_file_title() const;
+  std::string last_open_file_initial() const;
+  // Every start of a program asked for, in order, failed ones included.
+  std::vector<std::vector<std::string>> program_starts() const;
+  // Starts of the program named `program` fail with the system error `error`;
+  // all others start.
+  void fail_program_start(std::string program, int error);
 
  private:
   friend class HeadlessDialog;
@@ -174,6 +182,9 @@ class HeadlessUi final : public Ui {
   std::vector<std::string> shell_opened_;
   std::deque<std::optional<std::string>> open_file_answers_;
   std::vector<std::string> last_filter_;
+  std::string last_title_, last_initial_;
+  std::vector<std::vector<std::string>> program_starts_;
+  std::map<std::string, int> program_start_errors_;
   std::map<int, std::deque<std::function<void(HeadlessDialog&)>>> scripts_;
   std::vector<int> dialogs_run_;
   std::string frame_title_, text_title_, font_, about_text_;

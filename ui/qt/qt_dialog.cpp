@@ -105,6 +105,10 @@ QWidget* QtDialog::make_widget(const ControlTemplate& control) {
         auto* edit = new QPlainTextEdit(caption);
         edit->setReadOnly(control.read_only);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        if (control.lines > 0) {
+          const int margins = static_cast<int>(2 * (edit->document()->documentMargin() + edit->frameWidth()));
+          edit->setFixedHeight(control.lines * edit->fontMetrics().lineSpacing() + margins);
+        }
         widget = edit;
       } else {
         auto* edit = new QLineEdit(caption);

@@ -21,6 +21,7 @@
 #include "ui/qt/gui_thread.h"
 #include "ui/qt/qt_dialog.h"
 #include "ui/qt/qt_text.h"
+#include "ui/start_program.h"
 
 namespace tarnex::ui {
 namespace {
@@ -30,8 +31,9 @@ namespace {
 constexpr int kRefreshMilliseconds = 50;
 
 // "*.DAT" matches basin.dat and Basin.Dat too: each letter becomes a set of
-// both cases.
+// both cases. "*.*" is every file, names without a dot included.
 QString any_case_pattern(const QString& pattern) {
+  if (pattern == QStringLiteral("*.*")) return QStringLiteral("*");
   QString result;
   for (QChar c : pattern) {
     if (c.isLetter() && c.toLower() != c.toUpper()) {
@@ -229,6 +231,10 @@ int QtUi::shell_open(std::string_view target) {
     const QUrl url = QUrl::fromUserInput(from_bytes(target), QString(), QUrl::AssumeLocalFile);
     return QDesktopServices::openUrl(url) ? kOpened : kNoApplication;
   });
+}
+
+std::optional<int> QtUi::start_program(const std::vector<std::string>& arguments) {
+  return start_detached_program(arguments);
 }
 
 std::unique_ptr<Dialog> QtUi::make_dialog(int dialog_id) {

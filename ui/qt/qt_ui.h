@@ -42,6 +42,7 @@ class QtUi final : public Ui {
   std::optional<std::string> open_file(const std::vector<std::pair<std::string, std::string>>& filter,
                                        std::string_view title, std::string_view initial) override;
   int shell_open(std::string_view target) override;
+  std::optional<int> start_program(const std::vector<std::string>& arguments) override;
   std::unique_ptr<Dialog> make_dialog(int dialog_id) override;
   TemplateLibrary& templates() override { return templates_; }
   void exit_program(int code) override;

@@ -1,0 +1,198 @@
+#include "run/run_dialogs.h"
+
+#include <algorithm>
+
+#include "shell/locate_datfiles.h"
+#include "ui/fixed_text.h"
+
+namespace tarnex {
+namespace {
+
+using Root = std::string RunSettings::*;
+using Flag = bool RunSettings::*;
+
+struct RootBox {
+  int box;
+  Root root;
+};
+
+// A check box, or the first radio button of a pair with its partner.
+struct FlagControl {
+  int control;
+  Flag flag;
+  int partner;  // the second radio button; 0 for a check box
+};
+
+// A blank root filled on Begin from the root it naturally follows.
+struct BlankFill {
+  Root target;
+  Root source;
+};
+
+// Why a program is not run: its box's two reason lines.
+struct Reason {
+  const char* first;
+  const char* second;
+};
+
+constexpr Reason kInputBlank = {"  *      The input file edit box       *", "  *      was left blank.               *"};
+constexpr Reason kMorNotSelected = {"  *      The EXECUTE MOR checkbox      *", "  *      was not selected.             *"};
+constexpr Reason kOrbRootsBlank = {"  *      An input/ouput file edit      *", "  *      box was left blank.           *"};
+constexpr Reason kOrbNotSelected = {"  *      The EXECUTE ORB checkbox      *", "  *      was not selected.             *"};
+constexpr Reason kMerlNotSelected = {"  *      The EXECUTE MERL checkbox     *", "  *      was not selected.             *"};
+
+constexpr const char* kMorLine = "  *      MOR.EXE was not executed.     *";
+constexpr const char* kMordLine = "  *      MORD.EXE was not executed.    *";
+constexpr const char* kOrbLine = "  *      ORB.EXE was not executed.     *";
+constexpr const char* kMerlLine = "  *      MERL.EXE was not executed.    *";
+
+void write_box(ui::Ui& ui, const char* program_line, const Reason& reason) {
+  for (const auto& row : not_executed_box(program_line, reason.first, reason.second)) ui.text().write_line(row);
+}
+
+// A root never holds a line break: one pasted into a root box would answer
+// the model program's next question.
+std::string root_from_box(std::string text) {
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+  return fit(remove_leading_blanks(text), kRootField);
+}
+
+void run_mor(State& state, ui::Ui& ui, const RunProgram& run) {
+  const auto& s = state.run_settings;
+  const char* line = s.monthly ? kMorLine : kMordLine;
+  if (!s.exec_mor) write_box(ui, line, kMorNotSelected);
+  else if (is_blank(s.mor_root)) write_box(ui, line, kInputBlank);
+  else run(s.monthly ? kMorRun : kMordRun);
+}
+
+void run_merl(State& state, ui::Ui& ui, const RunProgram& run) {
+  const auto& s = state.run_settings;
+  if (!s.exec_merl) write_box(ui, kMerlLine, kMerlNotSelected);
+  else if (is_blank(s.merl_root)) write_box(ui, kMerlLine, kInputBlank);
+  else run(kMerlRun);
+}
+
+void run_orb(State& state, ui::Ui& ui, const RunProgram& run) {
+  const auto& s = state.run_settings;
+  if (!s.exec_orb) write_box(ui, kOrbLine, kOrbNotSelected);
+  else if (is_blank(s.tin_root) || is_blank(s.orben_output_root) || is_blank(s.orb_source_root)) {
+    write_box(ui, kOrbLine, kOrbRootsBlank);
+  } else {
+    run(kOrbRun);
+  }
+}
+
+void run_flum(State&, ui::Ui&, const RunProgram& run) { run(kFlumRun); }
+void run_jorn(State&, ui::Ui&, const RunProgram& run) { run(kJornRun); }
+
+// What follows a Begin, in order: each step runs its program or reports why not.
+using AfterBegin = void (*)(State&, ui::Ui&, const RunProgram&);
+
+struct RunDialog {
+  int code;
+  int dialog;
+  int begin;
+  std::vector<RootBox> roots;
+  std::vector<FlagControl> flags;
+  std::vector<int> browse_buttons;
+  std::vector<int> filling_boxes;
+  std::vector<BlankFill> blank_fills;
+  std::vector<AfterBegin> after_begin;
+};
+
+const RunDialog kRunDialogs[] = {
+    {kMorOrbDialog, 191, 1216,
+     {{1217, &RunSettings::mor_root}, {1219, &RunSettings::hydrology_root}, {1220, &RunSettings::tin_root},
+      {1221, &RunSettings::orben_output_root}, {1218, &RunSettings::orb_source_root}},
+     {{1231, &RunSettings::exec_mor, 0}, {1230, &RunSettings::exec_orb, 0}, {1228, &RunSettings::monthly, 1229},
+      {1224, &RunSettings::mor_replace_all, 1225}, {1226, &RunSettings::orben_replace_all, 1227}},
+     {1245, 1248, 1246, 1247},
+     {1219, 1220, 1221, 1218},
+     {{&RunSettings::orben_output_root, &RunSettings::tin_root},
+      {&RunSettings::orb_source_root, &RunSettings::mor_root},
+      {&RunSettings::hydrology_root, &RunSettings::mor_root}},
+     {run_mor, run_orb}},
+    {kMerlOrbDialog, 214, 1278,
+     {{1219, &RunSettings::merl_root}, {1287, &RunSettings::tin_root}, {1288, &RunSettings::orben_output_root},
+      {1289, &RunSettings::orb_source_root}},
+     {{1275, &RunSettings::exec_merl, 0}, {1230, &RunSettings::exec_orb, 0},
+      {1276, &RunSettings::merl_replace_all, 1277}, {1226, &RunSettings::orben_replace_all, 1227}},
+     {1285, 1246, 1247},
+     {1287, 1288, 1289},
+     {{&RunSettings::orben_output_root, &RunSettings::tin_root},
+      {&RunSettings::orb_source_root, &RunSettings::merl_root}},
+     {run_merl, run_orb}},
+    {kFlumDialog, 193, 1238,
+     {{1234, &RunSettings::flum_input_root}, {1235, &RunSettings::flum_output_root}},
+     {{1236, &RunSettings::flum_replace_all, 1237}},
+     {1286},
+     {1235},
+     {},
+     {run_flum}},
+    {kJornDialog, 215, 1284,
+     {{1280, &RunSettings::jorn_input_root}, {1281, &RunSettings::jorn_output_root}},
+     {{1282, &RunSettings::jorn_replace_all, 1283}},
+     {1279},
+     {1281},
+     {},
+     {run_jorn}},
+};
+
+const RunDialog* run_dialog_by(int (RunDialog::*key), int value) {
+  for (const auto& d : kRunDialogs) {
+    if (d.*key == value) return &d;
+  }
+  return nullptr;
+}
+
+void open_with_settings(State& state, ui::Ui& ui, ui::Dialog& dialog, const RunDialog& layout) {
+  const auto& s = state.run_settings;
+  for (const auto& r : layout.roots) dialog.set_text(r.box, without_trailing_blanks(remove_leading_blanks(s.*r.root)));
+  for (const auto& f : layout.flags) {
+    dialog.set_checked(f.control, s.*f.flag);
+    if (f.partner != 0) dialog.set_checked(f.partner, !(s.*f.flag));
+  }
+  dialog.set_callback(layout.begin, ui::Event::Click, [&state](ui::Dialog& d, int id, ui::Event e) {
+    AUTOCOMPLETEVARIABLES(state, d, id, e);
+  });
+  auto locate = [&state, &ui](ui::Dialog& d, int id, ui::Event e) { LOCATE_DATFILES(state, ui, d, id, e); };
+  for (int button : layout.browse_buttons) dialog.set_callback(button, ui::Event::Click, locate);
+  for (int box : layout.filling_boxes) dialog.set_callback(box, ui::Event::FocusGain, locate);
+}
+
+}  // namespace
+
+std::vector<std::string> not_executed_box(const std::string& program_line, const std::string& first_reason,
+                                          const std::string& second_reason) {
+  const std::string border = "  --------------------------------------";
+  const std::string empty = "  *                                    *";
+  return {"", border, empty, program_line, first_reason, second_reason, empty, border, ""};
+}
+
+void AUTOCOMPLETEVARIABLES(State& state, ui::Dialog& dialog, int control_id, ui::Event) {
+  const auto* layout = run_dialog_by(&RunDialog::begin, control_id);
+  if (!layout) return;
+  auto& s = state.run_settings;
+  for (const auto& f : layout->flags) s.*f.flag = dialog.checked(f.control);
+  for (const auto& r : layout->roots) s.*r.root = root_from_box(dialog.text(r.box));
+  s.begin_requested = true;
+  for (const auto& fill : layout->blank_fills) {
+    if (is_blank(s.*fill.target) && !is_blank(s.*fill.source)) s.*fill.target = s.*fill.source;
+  }
+  dialog.end(control_id);
+}
+
+void run_dialog_operation(State& state, ui::Ui& ui, int dialog_code, const RunProgram& run) {
+  const auto* layout = run_dialog_by(&RunDialog::code, dialog_code);
+  if (!layout) return;
+  if (auto dialog = ui.make_dialog(layout->dialog)) {
+    open_with_settings(state, ui, *dialog, *layout);
+    dialog->run_modal();
+  }
+  if (state.run_settings.begin_requested) {
+    for (auto step : layout->after_begin) step(state, ui, run);
+  }
+  state.run_settings.begin_requested = false;
+}
+
+}  // namespace tarnex

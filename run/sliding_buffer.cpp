@@ -1,0 +1,22 @@
+#include "run/sliding_buffer.h"
+
+#include "ui/fixed_text.h"
+
+namespace tarnex {
+
+SlidingBuffer::SlidingBuffer() : characters_(kSize, ' ') {}
+
+void SlidingBuffer::append(std::string_view chunk) {
+  if (is_blank(chunk)) return;
+  characters_.append(chunk);
+  characters_.erase(0, characters_.size() - kSize);
+}
+
+bool SlidingBuffer::contains(std::string_view text) const { return characters_.find(text) != std::string::npos; }
+
+void SlidingBuffer::blank_through_last(std::string_view text) {
+  const auto last = characters_.rfind(text);
+  if (last != std::string::npos) characters_.replace(0, last + 1, last + 1, ' ');
+}
+
+}  // namespace tarnex

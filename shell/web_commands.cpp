@@ -1,0 +1,38 @@
+#include "shell/web_commands.h"
+
+#include "resources/resources.h"
+#include "shell/free_format.h"
+#include "shell/table_rows.h"
+#include "ui/fixed_text.h"
+
+namespace tarnex {
+namespace {
+
+constexpr std::string_view kTable = "tables/web_addresses.tbl";
+constexpr std::size_t kAddressLength = 256;
+// The desktop's answers above this are success.
+constexpr int kLastFailure = 32;
+
+}  // namespace
+
+std::vector<WebCommand> parse_web_table(std::string_view text) {
+  std::vector<WebCommand> commands;
+  for (const auto& row : table_rows(text)) {
+    if (row.fields.size() != 3) malformed_row(kTable, row);
+    commands.push_back({row.fields[0], row.fields[1], row.fields[2]});
+  }
+  return commands;
+}
+
+const std::vector<WebCommand>& web_commands() {
+  static const auto commands = parse_web_table(resources::text(kTable));
+  return commands;
+}
+
+void open_web_page(ui::Ui& ui, const WebCommand& command) {
+  const int result = ui.shell_open(without_trailing_blanks(fit(command.address, kAddressLength)));
+  if (result > kLastFailure) return;
+  write_free(ui, "Error " + std::to_string(result) + " " + command.failure_text);
+}
+
+}  // namespace tarnex

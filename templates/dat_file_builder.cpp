@@ -1,0 +1,40 @@
+#include "templates/dat_file_builder.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "templates/template_text.h"
+
+namespace tarnex::templates {
+namespace {
+
+bool write_lines(std::FILE* file, const std::vector<std::string>& lines) {
+  for (const auto& line : lines) {
+    if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fputc('\n', file) == EOF) return false;
+  }
+  return std::fflush(file) == 0;
+}
+
+}  // namespace
+
+TemplateWrite DATFILEBUILDER(std::string_view kind, std::string_view file_name) {
+  const auto lines = template_lines(kind);
+  const std::string name(file_name);
+  // "x": creation fails when the file exists, so nothing is ever overwritten.
+  std::FILE* file = std::fopen(name.c_str(), "wx");
+  if (!file) return {TemplateWrite::Outcome::NotCreated, errno};
+  errno = 0;
+  const bool written = write_lines(file, lines);
+  int error = errno;
+  const bool closed = std::fclose(file) == 0;
+  if (written && closed) return {};
+  if (written) error = errno;
+  std::error_code ignored;
+  std::filesystem::remove(name, ignored);
+  return {TemplateWrite::Outcome::WriteFailed, error};
+}
+
+}  // namespace tarnex::templates

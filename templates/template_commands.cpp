@@ -1,0 +1,87 @@
+#include "templates/template_commands.h"
+
+#include <string>
+#include <system_error>
+
+#include "shell/cursor_position.h"
+#include "templates/dat_file_builder.h"
+#include "templates/template_dialogs.h"
+#include "ui/fixed_text.h"
+
+namespace tarnex::templates {
+namespace {
+
+struct TemplateCommand {
+  std::string_view caption;
+  std::string_view kind;
+  std::string_view prompt;
+};
+
+// The HIN builder's caption says DAT as well, and both files end in ".dat".
+constexpr TemplateCommand kMor{"MOR DAT Template", "MOR",
+                               "Enter the name of the MOR\r\nDAT file template to create."};
+constexpr TemplateCommand kFlum{"FLUM DAT Template", "FLUM",
+                                "Enter the name of the FLUM\r\nHIN file template to create."};
+
+constexpr std::string_view kExtension = ".dat";
+constexpr std::size_t kRootLength = 256;
+constexpr std::size_t kKindLength = 6;
+
+void run_template_dialog(ui::Ui& ui, const TemplateCommand& command) {
+  auto dialog = ui.make_dialog(kNameDialog);
+  if (!dialog) return;
+  dialog->set_caption(command.caption);
+  dialog->set_callback(kNameRoot, ui::Event::FocusGain, CURSORPOSITION);
+  dialog->set_callback(kNameCreateFile, ui::Event::Click,
+                       [&ui](ui::Dialog& d, int id, ui::Event event) { DATFILEINITIALIZE(ui, d, id, event); });
+  dialog->set_text(kNameKind, command.kind);
+  dialog->set_text(kNamePrompt, command.prompt);
+  dialog->run_modal();
+}
+
+// Shows one of the result dialogs, with the file name in `name_control` when
+// it has one.
+void show_result(ui::Ui& ui, int dialog_id, int name_control = 0, std::string_view name = {}) {
+  auto dialog = ui.make_dialog(dialog_id);
+  if (!dialog) return;
+  if (name_control != 0) dialog->set_text(name_control, name);
+  dialog->run_modal();
+}
+
+void report_write_failure(ui::Ui& ui, std::string_view name, int error) {
+  ui.message_box("The file named\r\n" + std::string(name) + "\r\ncould not be written completely (" +
+                     std::error_code(error, std::generic_category()).message() +
+                     ").\r\nThe incomplete file was removed.",
+                 "ERROR");
+}
+
+}  // namespace
+
+void MOR_TEMPLATE(ui::Ui& ui) { run_template_dialog(ui, kMor); }
+
+void FLUM_TEMPLATE(ui::Ui& ui) { run_template_dialog(ui, kFlum); }
+
+void DATFILEINITIALIZE(ui::Ui& ui, ui::Dialog& dialog, int, ui::Event) {
+  const auto kind = fit(dialog.text(kNameKind), kKindLength);
+  const auto root = fit(dialog.text(kNameRoot), kRootLength);
+  dialog.end(kNameCreateFile);
+  const auto name = without_trailing_blanks(root) + std::string(kExtension);
+  if (name.size() <= kExtension.size()) {
+    show_result(ui, kInvalidFilenameDialog);
+    return;
+  }
+  const auto written = DATFILEBUILDER(kind, name);
+  switch (written.outcome) {
+    case TemplateWrite::Outcome::NotCreated:
+      show_result(ui, kFileExistsDialog, kFileExistsName, name);
+      break;
+    case TemplateWrite::Outcome::WriteFailed:
+      report_write_failure(ui, name, written.error);
+      break;
+    case TemplateWrite::Outcome::Written:
+      show_result(ui, kWrittenDialog, kWrittenName, name);
+      break;
+  }
+}
+
+}  // namespace tarnex::templates

@@ -1,0 +1,175 @@
+// The driver against model programs that misbehave, each fault played by
+// the stand-in's STANDIN_MODE: the run always ends, the window never breaks,
+// and the user can always stop a program that waits.
+
+#include "driver_fixture.h"
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "shell/running_program.h"
+
+namespace tarnex::test {
+namespace {
+
+const char* const kFirstPrompt = "Enter root of input and output file names.";
+
+// The resident memory of this process.
+long resident_kib() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.starts_with("VmRSS:")) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
+bool process_exists(ui::NativeHandle id) { return std::filesystem::exists("/proc/" + std::to_string(id)); }
+
+class Faults : public DriverTest {
+ protected:
+  void SetUp() override {
+    DriverTest::SetUp();
+    dir.add_standin("MOR.exe");
+    state.run_settings.mor_root = root("BASIN");
+    state.run_settings.hydrology_root = root("HYD");
+  }
+};
+
+TEST_F(Faults, EarlyExitTheAnswerFailsQuietlyAndTheRunEnds) {
+  set_mode("early-exit");
+  // The program's own first wait: the child has gone before it is answered.
+  run(kMorRun, Pacing{});
+  EXPECT_EQ(dir.read("MOR.answers"), "");
+  EXPECT_EQ(rows_after(kFirstPrompt, 2), (std::vector<std::string>{"", "   BASIN"}));
+  EXPECT_EQ(state.child_exit_code, 0);
+}
+
+TEST_F(Faults, CrashEndsTheRunWithItsCodeAndTheNextProgramStillStarts) {
+  dir.add_standin("ORB.exe");
+  state.run_settings.tin_root = root("TABLES");
+  state.run_settings.orben_output_root = root("TOUT");
+  state.run_settings.orb_source_root = root("BASIN");
+  set_mode("crash");
+  run(kMorRun);
+  EXPECT_EQ(state.child_exit_code, 128 + SIGKILL);
+  EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n");
+  // Terminate after the end, even twice, only sets the code.
+  TERMINATE(state);
+  TERMINATE(state);
+  EXPECT_EQ(state.child_exit_code, 0);
+  set_mode("");
+  run(kOrbRun);
+  EXPECT_EQ(dir.read("ORB.answers"), "TABLES\nTOUT\nY\nBASIN\n\n");
+  EXPECT_EQ(state.child_exit_code, 0);
+}
+
+TEST_F(Faults, UnknownQuestionWaitsUntilTerminateEndsIt) {
+  set_mode("unknown");
+  start(kMorRun);
+  ASSERT_TRUE(window_shows("Enter the phase of the moon."));
+  EXPECT_TRUE(ui.menu_item_enabled(3, 6));   // Te&rminate
+  EXPECT_FALSE(ui.menu_item_enabled(3, 1));  // &MOR-ORB
+  ASSERT_TRUE(ui.user_choose_menu("&Exit", "&Exit"));
+  ASSERT_EQ(ui.message_boxes().size(), 1u);
+  EXPECT_TRUE(ui.message_boxes()[0].text.starts_with("WARNING: MOR.exe is still active."));
+  EXPECT_FALSE(ui.exit_code().has_value());
+  const auto child = state.child();
+  ASSERT_NE(child, nullptr);
+  const auto id = child->id();
+
+  // Chosen on this thread while the driver runs on the command-loop thread.
+  ASSERT_TRUE(ui.user_choose_menu("&QARN Programs", "Te&rminate"));
+  finish();
+  EXPECT_EQ(state.child_exit_code, 0);
+  EXPECT_EQ(dir.read("MOR.answers"), "");
+  EXPECT_EQ(state.child(), nullptr);
+  EXPECT_EQ(child->exit_code(), std::nullopt);
+  EXPECT_FALSE(process_exists(id)) << "terminated and reaped";
+  EXPECT_FALSE(ui.menu_item_enabled(3, 6));
+  EXPECT_TRUE(ui.menu_item_enabled(3, 1));
+  EXPECT_TRUE(ui.close_enabled());
+  ASSERT_TRUE(ui.user_choose_menu("&Exit", "&Exit"));
+  EXPECT_EQ(ui.exit_code(), kStillActive);
+}
+
+TEST_F(Faults, FloodPassesThroughWhileTheWindowKeeps250RowsAndTheMenusAnswer) {
+  state.run_settings.hydrology_root = root("");
+  set_mode("flood:50");
+  const long before = resident_kib();
+  start(kMorRun);
+  ASSERT_TRUE(window_shows("flood line 0000"));
+  ASSERT_TRUE(ui.user_choose_menu("&Exit", "&Exit"));
+  EXPECT_EQ(ui.message_boxes().size(), 1u);
+  finish();
+  const auto rows = ui.text().rows();
+  EXPECT_EQ(rows.size(), ui::TextModel::kRows);
+  // 50 MiB of 80-byte lines: the last is number 655360.
+  EXPECT_EQ(std::ranges::count_if(rows, [](const std::string& r) { return r.starts_with("flood line 00655360 "); }), 1);
+  EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n\nA\n\n");
+  EXPECT_LT(resident_kib() - before, 16 * 1024) << "memory grows with the output";
+}
+
+TEST_F(Faults, SplitPromptsAreRecognisedOnce) {
+  set_mode("split");
+  run(kMorRun);
+  EXPECT_EQ(dir.read("MOR.answers"), "BASIN\nHYD\nA\n\n");
+  EXPECT_EQ(rows_equal("   BASIN"), 1);
+  EXPECT_EQ(rows_equal("   HYD"), 1);
+  EXPECT_EQ(rows_equal("   A"), 1);
+}
+
+TEST_F(Faults, APromptPrintedTwiceIsAnsweredTwice) {
+  set_mode("twice");
+  run(kMorRun);
+  EXPECT_EQ(dir.read("MOR.answers"), "BASIN\nBASIN\nHYD\nA\n\n");
+  EXPECT_EQ(rows_equal("   BASIN"), 2);
+  EXPECT_EQ(rows_equal("   HYD"), 1);
+}
+
+TEST_F(Faults, OddOutputIsShownAsItIs) {
+  using namespace std::string_literals;
+  struct Case {
+    const char* mode;
+    const char* after;                  // a row the odd output follows
+    std::vector<std::string> rows;      // the rows that follow it
+  };
+  const Case cases[] = {
+      {"binary", "Reading HYD.FLO",
+       {"Block \0\0 of the summary \xff\xfe, lead byte \xc3 alone"s, "Reading HYD.EVA", "Writing BASIN.OUT"}},
+      {"no-newline", "   A",
+       {"Reading BASIN.DAT Reading HYD.FLO Reading HYD.EVA Writing BASIN.OUT Writing BASIN.MSS Exit QARN-MOR",
+        "Press enter to exit."}},
+  };
+  for (const auto& c : cases) {
+    ui.text().clear();
+    set_mode(c.mode);
+    run(kMorRun);
+    EXPECT_EQ(rows_after(c.after, c.rows.size()), c.rows) << c.mode;
+    EXPECT_EQ(dir.read("MOR.answers"), "BASIN\nHYD\nA\n\n") << c.mode;
+    std::filesystem::remove(dir.file("MOR.answers"));
+  }
+}
+
+TEST_F(Faults, ACharacterSplitAcrossTwoReadsIsShownWhole) {
+  std::filesystem::remove(dir.file("MOR.exe"));
+  dir.put("MOR.exe", "#!/bin/sh\nprintf 'Caf\\303'\nsleep 0.3\nprintf '\\251 au lait\\n'\n", true);
+  run(kMorRun);
+  EXPECT_EQ(rows_equal("Caf\xc3\xa9 au lait"), 1);
+}
+
+TEST_F(Faults, SilentProgramEndsAfterTheFirstWaitWithoutEcho) {
+  set_mode("silent");
+  const std::string before = ui.text().text();
+  run(kMorRun);
+  EXPECT_EQ(ui.text().text(), before);
+  EXPECT_EQ(dir.read("MOR.answers"), "");
+  EXPECT_EQ(state.child_exit_code, 0);
+}
+
+}  // namespace
+}  // namespace tarnex::test

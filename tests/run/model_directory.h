@@ -1,0 +1,33 @@
+#pragma once
+// A fresh directory made Tarnex's current directory for one test, holding
+// the model programs the test puts there; the previous directory comes back
+// and the directory is removed at the end.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnex::test {
+
+class ModelDirectory {
+ public:
+  ModelDirectory();
+  ~ModelDirectory();
+  ModelDirectory(const ModelDirectory&) = delete;
+  ModelDirectory& operator=(const ModelDirectory&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
+  // The stand-in model program under `name` ("MOR.exe").
+  void add_standin(std::string_view name) const;
+  // A file with `content`, executable when `executable`; subdirectories are made.
+  void put(std::string_view name, std::string_view content, bool executable = false) const;
+  // Nothing when the file does not exist.
+  std::optional<std::string> read(std::string_view name) const;
+
+ private:
+  std::string path_;
+  std::string previous_;
+};
+
+}  // namespace tarnex::test

@@ -1,0 +1,218 @@
+// Child processes and pipes on their own: what a started program inherits,
+// how it ends, and how Terminate reaches every process it started.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <thread>
+
+#include "driver_fixture.h"
+#include "model_directory.h"
+#include "ui/process.h"
+#include "ui/process_command.h"
+
+namespace tarnex::ui {
+namespace {
+
+using namespace std::chrono_literals;
+using test::kBound;
+
+// A child started on two fresh pipes, with Tarnex's ends at hand.
+struct Started {
+  std::shared_ptr<ChildProcess> child;
+  PipeEnd input;   // the child's standard input
+  PipeEnd output;  // its standard output and error
+};
+
+Started start_with_pipes(const std::string& program, std::vector<std::pair<std::string, std::string>> environment = {}) {
+  auto in = create_pipe();
+  auto out = create_pipe();
+  EXPECT_TRUE(in && out);
+  auto child = start_child({program, &in->read, &out->write, std::move(environment)});
+  return {child, std::move(in->write), std::move(out->read)};
+}
+
+// Everything the child writes until it has ended and its output is drained,
+// bounded.
+std::string read_all(Started& started) {
+  std::string text;
+  std::array<char, 511> chunk;
+  const auto deadline = std::chrono::steady_clock::now() + kBound;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (started.output.wait_readable(10ms)) {
+      text.append(chunk.data(), started.output.read(chunk));
+    } else if (started.child->exit_code() != kStillActive) {
+      break;
+    }
+  }
+  return text;
+}
+
+// The exit code once the child has ended, bounded.
+std::optional<int> ended(ChildProcess& child) {
+  const auto deadline = std::chrono::steady_clock::now() + kBound;
+  for (auto code = child.exit_code(); code && std::chrono::steady_clock::now() < deadline; code = child.exit_code()) {
+    if (*code != kStillActive) return code;
+    std::this_thread::sleep_for(10ms);
+  }
+  return child.exit_code();
+}
+
+// Gone, or a zombie waiting for a parent that is not this process.
+bool process_ended(const std::string& id) {
+  const auto deadline = std::chrono::steady_clock::now() + kBound;
+  while (std::chrono::steady_clock::now() < deadline) {
+    std::ifstream stat("/proc/" + id + "/stat");
+    std::string pid, name, status;
+    if (!(stat >> pid >> name >> status) || status == "Z") return true;
+    std::this_thread::sleep_for(10ms);
+  }
+  return false;
+}
+
+class Process : public ::testing::Test {
+ protected:
+  std::string script(const std::string& name, const std::string& body) {
+    dir.put(name, "#!/bin/sh\n" + body, true);
+    return dir.file(name);
+  }
+  test::ModelDirectory dir;
+};
+
+TEST_F(Process, PipeEndsAreNotInheritedByStartedPrograms) {
+  auto pipe = create_pipe();
+  ASSERT_TRUE(pipe);
+  for (const PipeEnd* end : {&pipe->read, &pipe->write}) {
+    EXPECT_NE(::fcntl(static_cast<int>(end->native()), F_GETFD) & FD_CLOEXEC, 0);
+  }
+}
+
+TEST_F(Process, AChildStartsFreshInTarnexsDirectoryWithTheAddedVariables) {
+  // Tarnex ignores SIGPIPE once it has made a pipe; the child must not.
+  ASSERT_TRUE(create_pipe());
+  ASSERT_EQ(std::signal(SIGPIPE, SIG_IGN), SIG_IGN);
+  const test::ScopedVariable kept("TARNEX_TEST_KEPT", "inherited");
+  const test::ScopedVariable overridden("TARNEX_TEST_SET", "old");
+  auto started = start_with_pipes(script("show",
+                                          "sed -n 's/^SigIgn:\\t//p' /proc/$$/status\n"
+                                          "pwd\n"
+                                          "echo \"$TARNEX_TEST_KEPT $TARNEX_TEST_SET\"\n"
+                                          "echo to-error >&2\n"
+                                          "test \"$(cut -d' ' -f5 /proc/$$/stat)\" = $$ && echo own-group\n"),
+                                   {{"TARNEX_TEST_SET", "new"}});
+  ASSERT_TRUE(started.child);
+  started.input.close();
+  std::istringstream lines(read_all(started));
+  std::string ignored_signals, directory, variables, error, group;
+  std::getline(lines, ignored_signals);
+  // Signals 1 to 31; the real-time ones the C library keeps for itself stay
+  // as it sets them.
+  EXPECT_EQ(std::stoull(ignored_signals, nullptr, 16) & 0x7fffffffu, 0u) << ignored_signals;
+  lines >> directory >> std::ws;
+  std::getline(lines, variables);
+  lines >> error >> group;
+  EXPECT_EQ(directory, dir.path());
+  EXPECT_EQ(variables, "inherited new");
+  EXPECT_EQ(error, "to-error");
+  EXPECT_EQ(group, "own-group");
+  EXPECT_EQ(ended(*started.child), 0);
+}
+
+TEST_F(Process, TheExitCodeIsStillActiveUntilTheChildEnds) {
+  struct Case {
+    const char* body;
+    int code;
+  };
+  const Case cases[] = {{"exit 0\n", 0}, {"exit 3\n", 3}, {"kill -KILL $$\n", 128 + SIGKILL}};
+  for (const auto& c : cases) {
+    auto started = start_with_pipes(script("ending", "read line\n" + std::string(c.body)));
+    ASSERT_TRUE(started.child);
+    EXPECT_EQ(started.child->exit_code(), kStillActive);
+    EXPECT_TRUE(started.input.write("go\n"));
+    EXPECT_EQ(ended(*started.child), c.code) << c.body;
+    EXPECT_EQ(started.child->exit_code(), c.code) << "the code stays once reaped";
+  }
+}
+
+TEST_F(Process, WritingToAChildThatHasGoneFailsQuietly) {
+  auto started = start_with_pipes(script("gone", "exit 0\n"));
+  ASSERT_TRUE(started.child);
+  ASSERT_EQ(ended(*started.child), 0);
+  EXPECT_FALSE(started.input.write("BASIN\n"));
+}
+
+TEST_F(Process, TerminateEndsTheWholeGroupAndClosesTheChild) {
+  auto started = start_with_pipes(script("lingers", "sleep 60 &\necho $!\nread line\n"));
+  ASSERT_TRUE(started.child);
+  std::string helper;
+  std::array<char, 64> chunk;
+  while (!helper.ends_with('\n') && started.output.wait_readable(kBound)) {
+    const std::size_t got = started.output.read(chunk);
+    if (got == 0) break;
+    helper.append(chunk.data(), got);
+  }
+  ASSERT_FALSE(helper.empty());
+  helper.pop_back();
+  const std::string child_id = std::to_string(started.child->id());
+  started.child->terminate();
+  EXPECT_EQ(started.child->exit_code(), std::nullopt);
+  EXPECT_TRUE(process_ended(helper));
+  EXPECT_TRUE(process_ended(child_id));
+  started.child->terminate();  // again: nothing left to reach
+}
+
+TEST_F(Process, PrioritiesAreBestEffort) {
+  auto started = start_with_pipes(script("waits", "read line\n"));
+  ASSERT_TRUE(started.child);
+  const auto id = static_cast<id_t>(started.child->id());
+  started.child->set_thread_priority(Priority::AboveNormal);  // may be refused
+  started.child->set_thread_priority(Priority::BelowNormal);
+  errno = 0;
+  EXPECT_EQ(::getpriority(PRIO_PROCESS, id), 1);
+  started.input.write("\n");
+  EXPECT_EQ(ended(*started.child), 0);
+  started.child->set_priority_class(Priority::Normal);  // reaped: reaches nobody
+}
+
+TEST_F(Process, AProgramThatCannotStartIsNoChild) {
+  dir.put("not-a-program", "just text\n", true);
+  EXPECT_EQ(start_child({dir.file("missing")}), nullptr);
+  EXPECT_EQ(start_child({dir.file("not-a-program")}), nullptr);
+}
+
+TEST_F(Process, WindowsExecutablesStartThroughWineWhenThereIsOne) {
+  dir.put("bin/wine", "#!/bin/sh\n", true);
+  dir.put("plain/wine", "not executable\n");
+  dir.put("MOR.exe", "MZ\x90", false);
+  dir.put("tool", "\x7f" "ELF", true);
+  dir.put("MZ-named", "#!/bin/sh\n", true);
+  struct Case {
+    const char* program;
+    std::string path;
+    Command command;
+  };
+  const std::string wine = dir.file("bin/wine");
+  const Case cases[] = {
+      {"MOR.exe", dir.file("plain") + ":" + dir.file("bin"), {{wine, dir.file("MOR.exe")}, {{"WINEDEBUG", "-all"}}}},
+      {"MOR.exe", dir.file("plain"), {{dir.file("MOR.exe")}, {}}},
+      {"MOR.exe", "", {{dir.file("MOR.exe")}, {}}},
+      {"tool", dir.file("bin"), {{dir.file("tool")}, {}}},
+      {"MZ-named", dir.file("bin"), {{dir.file("MZ-named")}, {}}},
+      {"missing", dir.file("bin"), {{dir.file("missing")}, {}}},
+  };
+  for (const auto& c : cases) {
+    const Command command = command_for(dir.file(c.program), c.path);
+    EXPECT_EQ(command.arguments, c.command.arguments) << c.program << " on " << c.path;
+    EXPECT_EQ(command.environment, c.command.environment) << c.program << " on " << c.path;
+  }
+}
+
+}  // namespace
+}  // namespace tarnex::ui
