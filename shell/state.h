@@ -12,6 +12,7 @@
 #include <string>
 
 #include "run/run_settings.h"
+#include "tin/tin_state.h"
 #include "ui/process.h"
 
 namespace tarnex {
@@ -45,6 +46,8 @@ struct State {
   // Written by the run dialogs and read by the driver, both on the
   // command-loop thread.
   RunSettings run_settings;
+  // The TIN editor's record list and the identifier text of its IDEN dialog.
+  tin::TinState tin;
   // The path each Browse button of the run dialogs chose last, by button id.
   std::map<int, std::string> browse_paths;
 
