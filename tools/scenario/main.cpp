@@ -45,6 +45,16 @@ bool parse_arguments(int argc, char** argv, Arguments& arguments) {
   return !arguments.file.empty();
 }
 
+// The offscreen platform warns that it cannot size windows to their hints,
+// and Qt that a test machine has no runtime directory; neither says anything
+// about the scenario, so they are kept out of the report.
+void quiet_platform_warnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR"))) {
+    return;
+  }
+  std::cerr << qFormatLogMessage(type, context, message).toStdString() << std::endl;
+}
+
 // Ends the runner when the program stops answering altogether, so that no
 // scenario can hang whoever runs it.
 void watch(std::atomic<std::int64_t>& heartbeat, std::chrono::seconds limit, std::atomic<bool>& done) {
@@ -98,6 +108,7 @@ int main(int argc, char** argv) {
   std::string failure;
   std::string window_text;
   {
+    qInstallMessageHandler(quiet_platform_warnings);
     QApplication application(argc, argv);
     tarnex::Program program;
     Runner runner(program, std::move(steps), {std::chrono::seconds(arguments.timeout_seconds), directory});
