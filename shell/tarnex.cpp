@@ -10,6 +10,7 @@
 #include "run/qarn.h"
 #include "run/run_dialogs.h"
 #include "shell/running_program.h"
+#include "tin/orben_file_name.h"
 
 namespace tarnex {
 namespace {
@@ -28,6 +29,7 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
       {"TERMINATE", [&state] { TERMINATE(state); }},
       {"EXIT_TARNEX", [&state, &ui] { EXIT_TARNEX(state, ui); }},
       {"ABOUT_BOX", [&ui] { ui.show_about(); }},
+      {"ORBEN_FILENAME", [&state, &ui] { tin::ORBEN_FILENAME(state, ui); }},
   };
   add_menu_commands(routines, ui);
   return routines;

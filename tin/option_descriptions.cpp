@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "tin/frequency_identifier_row.h"
+#include "tin/iden_layout_buttons.h"
+#include "tin/option_description_table.h"
 #include "tin/record_type_titles.h"
+#include "tin/series_identifier_preview.h"
 #include "ui/fixed_text.h"
 
 namespace tarnex::tin {
@@ -23,11 +27,39 @@ void record_type_chosen(ui::Dialog& dialog, int list) {
   if (const auto title = record_type_title(code)) dialog.set_text(kRecordTypeTitle, *title);
 }
 
+void describe(ui::Dialog& dialog, const OptionControl& option, std::string_view text) {
+  if (const auto description = option_description(option, text)) dialog.set_text(option.description, *description);
+}
+
+void option_chosen(ui::Dialog& dialog, const OptionControl& option) {
+  const auto text = dialog.text(option.control);
+  switch (option.rule) {
+    case Rule::kDescribe:
+      describe(dialog, option, text);
+      return;
+    case Rule::kFrequencyIdentifierRow:
+      describe(dialog, option, text);
+      if (const auto variable = option_number(option, text)) label_frequency_identifier_row(dialog, *variable);
+      return;
+    case Rule::kSeriesIdentifierType:
+      series_identifier_type_chosen(dialog);
+      return;
+    case Rule::kSeriesIdentifierCount:
+      series_identifier_count_chosen(dialog);
+      return;
+  }
+}
+
 }  // namespace
 
-void DROPLISTSELECTION(TinState&, ui::Dialog& dialog, int control_id, ui::Event) {
-  if (std::find(std::begin(kRecordTypeLists), std::end(kRecordTypeLists), control_id) != std::end(kRecordTypeLists)) {
+void DROPLISTSELECTION(TinState& tin, ui::Dialog& dialog, int control_id, ui::Event) {
+  if (std::ranges::find(kRecordTypeLists, control_id) != std::end(kRecordTypeLists)) {
     record_type_chosen(dialog, control_id);
+  } else if (const auto layout = iden_layout_of_button(dialog.id(), control_id)) {
+    tin.IDEN_LAYOUT = *layout;
+    label_iden_rows(dialog, *layout);
+  } else if (const auto* option = option_control(dialog.id(), control_id)) {
+    option_chosen(dialog, *option);
   }
 }
 

@@ -12,8 +12,6 @@
 namespace tarnex::tin {
 namespace {
 
-constexpr int kNoVariant = -1;
-
 std::size_t size(int n) { return static_cast<std::size_t>(n); }
 
 const Field* field_of(const RecordDialog& record, int control_id) {
@@ -26,37 +24,6 @@ const Field* field_of(const RecordDialog& record, int control_id) {
 int integer_of(const RecordDialog& record, int control_id, const ui::Dialog& dialog) {
   const auto* field = field_of(record, control_id);
   return field ? free_format_integer(read_value(*field, dialog.text(control_id))) : 0;
-}
-
-int variant_of(const RecordDialog& record, const ui::Dialog& dialog, int iden_layout) {
-  switch (record.variant) {
-    case Variant::kNone:
-      return 0;
-    case Variant::kFrqIdentifier: {
-      const int v = integer_of(record, record.selector_control, dialog);
-      return std::abs(v) <= 4 || std::abs(v) == 6 || v == 7 ? 0 : 1;
-    }
-    case Variant::kSeriesIdentifierType: {
-      const int id = integer_of(record, record.selector_control, dialog);
-      return id >= 0 && id <= 3 ? id : kNoVariant;
-    }
-    case Variant::kIdenLayout:
-      return iden_layout >= 0 && iden_layout <= 3 ? iden_layout : kNoVariant;
-  }
-  return kNoVariant;
-}
-
-bool applies(const Field& field, int variant) {
-  return field.only == 0 || (variant != kNoVariant && (field.only >> variant & 1u) != 0);
-}
-
-// How many values the record's lists get; a blank count control gives the
-// record's own count.
-int list_count(const RecordDialog& record, const ui::Dialog& dialog) {
-  const auto* field = field_of(record, record.count_control);
-  if (!field) return 0;
-  const auto value = read_value(*field, dialog.text(record.count_control));
-  return is_blank(value) ? record.count_when_blank : free_format_integer(value);
 }
 
 // Writes the list's values one after another from the field's columns on;
@@ -91,6 +58,36 @@ std::string full_list_text(int count, std::size_t needed) {
 
 }  // namespace
 
+int variant_of(const RecordDialog& record, const ui::Dialog& dialog, int iden_layout) {
+  switch (record.variant) {
+    case Variant::kNone:
+      return 0;
+    case Variant::kFrqIdentifier: {
+      const int v = integer_of(record, record.selector_control, dialog);
+      return std::abs(v) <= 4 || std::abs(v) == 6 || v == 7 ? 0 : 1;
+    }
+    case Variant::kSeriesIdentifierType: {
+      const int id = integer_of(record, record.selector_control, dialog);
+      return id >= 0 && id <= 3 ? id : kNoVariant;
+    }
+    case Variant::kIdenLayout:
+      return iden_layout >= 0 && iden_layout <= 3 ? iden_layout : kNoVariant;
+  }
+  return kNoVariant;
+}
+
+bool applies(const Field& field, int variant) {
+  return field.only == 0 || (variant != kNoVariant && (field.only >> variant & 1u) != 0);
+}
+
+// A blank count control gives the record's own count.
+int list_count(const RecordDialog& record, const ui::Dialog& dialog) {
+  const auto* field = field_of(record, record.count_control);
+  if (!field) return 0;
+  const auto value = read_value(*field, dialog.text(record.count_control));
+  return is_blank(value) ? record.count_when_blank : free_format_integer(value);
+}
+
 std::vector<std::string> build_record(const RecordDialog& record, const ui::Dialog& dialog, int iden_layout) {
   std::vector<std::string> lines(1 + record.extra_lines.size(), std::string(kLineLength, ' '));
   put_columns(lines[0], 1, 4, record.code);
@@ -119,13 +116,18 @@ std::vector<std::string> build_record(const RecordDialog& record, const ui::Dial
   return record_lines;
 }
 
-void RECORDBUILDER(TinState& tin, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event) {
+std::vector<std::string> build_on_click(const TinState& tin, const ui::Dialog& dialog, int control_id) {
   // Add button ids are unique among the Add buttons only (1392 adds a 4ZZF
   // record in dialog 224 and is the XF box of dialog 136), so the dialog
   // must match too.
   const auto* record = dialog_of_add_button(control_id);
-  if (!record || record->dialog != dialog.id()) return;
-  const auto lines = build_record(*record, dialog, tin.IDEN_LAYOUT);
+  if (!record || record->dialog != dialog.id()) return {};
+  return build_record(*record, dialog, tin.IDEN_LAYOUT);
+}
+
+void RECORDBUILDER(TinState& tin, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event) {
+  const auto lines = build_on_click(tin, dialog, control_id);
+  if (lines.empty()) return;
   const int count = tin.records.count();
   // The list never grows past its slots; a record that does not fit is not
   // split, and the user is told rather than losing the typed record unseen.

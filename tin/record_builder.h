@@ -17,6 +17,22 @@ namespace tarnex::tin {
 // of an IDEN record.
 std::vector<std::string> build_record(const RecordDialog& record, const ui::Dialog& dialog, int iden_layout);
 
+// The lines that a click of `control_id` builds from `dialog`, without
+// delivering them anywhere; empty when `control_id` is not that dialog's Add
+// button. Edit puts them in place of the old record.
+std::vector<std::string> build_on_click(const TinState& tin, const ui::Dialog& dialog, int control_id);
+
+// What the builder reads from a dialog, for those that fill the dialog from
+// a record and must show it as the builder will read it back. No variant:
+constexpr int kNoVariant = -1;
+// Which of the record's alternative fields (`Field::only`) the dialog's
+// values choose, or kNoVariant.
+int variant_of(const RecordDialog& record, const ui::Dialog& dialog, int iden_layout);
+// True when the field is written under that variant.
+bool applies(const Field& field, int variant);
+// How many values the record's lists get from its count control.
+int list_count(const RecordDialog& record, const ui::Dialog& dialog);
+
 // The click callback of the Add buttons: builds the record of the dialog whose
 // Add button `control_id` is, appends its lines when they all fit in the list
 // (otherwise tells the user that nothing was added) and closes the dialog.

@@ -23,6 +23,13 @@ class RecordList {
   // padded to 256 characters, or none of them when they do not all fit: a
   // record is never split.
   bool append(std::span<const std::string> lines);
+  // Moves the line at `from` to slot `to`; the lines between shift one slot
+  // toward `from`. False, and nothing moves, unless both are within the count.
+  bool move(int from, int to);
+  // Removes the lines first..last; the lines after them move up and the freed
+  // slots at the end are blank. False, and nothing changes, unless
+  // 1 <= first <= last <= count.
+  bool remove(int first, int last);
   void clear();
 
  private:

@@ -88,6 +88,8 @@ void apply_word(ControlTemplate& control, const std::string& word, int line_no) 
   if (word == "multiline") control.multi_line = true;
   else if (word == "readonly") control.read_only = true;
   else if (word == "hidden") control.hidden = true;
+  else if (word == "fixedpitch") control.fixed_pitch = true;
+  else if (word == "vscroll") control.always_scroll_bar = true;
   else if (word != "newgroup") throw TemplateError("line " + std::to_string(line_no) + ": unknown word " + word);
 }
 

@@ -41,6 +41,8 @@ struct ControlTemplate {
   bool multi_line = false;
   bool read_only = false;
   bool hidden = false;
+  bool fixed_pitch = false;        // texts in a fixed-pitch font, so that columns line up
+  bool always_scroll_bar = false;  // the vertical scroll bar shows even when not needed
   std::string caption;  // caption of a button or static, initial text of an edit
   std::vector<std::string> items;
 };

@@ -65,7 +65,9 @@ class QtWindowTest : public QObject {
   void grayouts_from_the_loop_thread_reach_the_menus() {
     std::atomic<bool> done{false};
     std::thread loop([&] {
-      program->state().pending_command = tarnex::kMorRun;
+      // ORB's run code: a code the command loop has no operation for, so no
+      // dialog opens meanwhile
+      program->state().pending_command = tarnex::kOrbRun;
       tarnex::MENU_GRAYOUTS(program->state(), program->ui());
       done = true;
     });

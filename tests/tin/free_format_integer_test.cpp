@@ -17,5 +17,13 @@ TEST(FreeFormatInteger, ReadsWholeNumbersAndCountsTheRestAsZero) {
   for (const auto& [text, value] : cases) EXPECT_EQ(free_format_integer(text), value) << '"' << text << '"';
 }
 
+TEST(FreeFormatInteger, TellsTextHoldingNoNumberFromZero) {
+  const std::pair<std::string_view, std::optional<int>> cases[] = {
+      {"", std::nullopt},  {"    ", std::nullopt}, {"x", std::nullopt}, {"3.", std::nullopt},
+      {"0", 0},            {"  -0", 0},            {" -4 ", -4},          {"7,", 7},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(free_format_integer_if_any(text), value) << '"' << text << '"';
+}
+
 }  // namespace
 }  // namespace tarnex::tin

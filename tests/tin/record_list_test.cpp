@@ -63,5 +63,59 @@ TEST(RecordList, ClearBlanksEverySlot) {
   EXPECT_EQ(list.line(2), kBlank);
 }
 
+std::string contents(const RecordList& list) {
+  std::string text;
+  for (int k = 1; k <= list.count(); ++k) text += without_trailing_blanks(list.line(k));
+  return text;
+}
+
+RecordList abcde() {
+  RecordList list;
+  list.append(std::vector<std::string>{"a", "b", "c", "d", "e"});
+  return list;
+}
+
+TEST(RecordList, MovesALineShiftingTheLinesBetween) {
+  struct Case {
+    int from, to;
+    bool moved;
+    const char* after;
+  };
+  const Case cases[] = {{1, 5, true, "bcdea"}, {5, 1, true, "eabcd"}, {2, 3, true, "acbde"}, {4, 2, true, "adbce"},
+                        {3, 3, true, "abcde"}, {0, 2, false, "abcde"}, {2, 6, false, "abcde"}, {6, 1, false, "abcde"}};
+  for (const auto& c : cases) {
+    auto list = abcde();
+    EXPECT_EQ(list.move(c.from, c.to), c.moved) << c.from << " to " << c.to;
+    EXPECT_EQ(contents(list), c.after) << c.from << " to " << c.to;
+    EXPECT_EQ(list.count(), 5);
+  }
+}
+
+TEST(RecordList, RemovesLinesShiftingTheLinesAfter) {
+  struct Case {
+    int first, last;
+    bool removed;
+    const char* after;
+  };
+  const Case cases[] = {{1, 1, true, "bcde"}, {5, 5, true, "abcd"}, {2, 4, true, "ae"}, {1, 5, true, ""},
+                        {0, 1, false, "abcde"}, {3, 2, false, "abcde"}, {4, 6, false, "abcde"}};
+  for (const auto& c : cases) {
+    auto list = abcde();
+    EXPECT_EQ(list.remove(c.first, c.last), c.removed) << c.first << "-" << c.last;
+    EXPECT_EQ(contents(list), c.after) << c.first << "-" << c.last;
+    EXPECT_EQ(list.count(), static_cast<int>(std::string(c.after).size()));
+  }
+}
+
+TEST(RecordList, RemovingFromAFullListMakesRoomAtTheEnd) {
+  RecordList list;
+  ASSERT_TRUE(list.append(lines(256, "OLD")));
+  ASSERT_TRUE(list.remove(1, 3));
+  EXPECT_EQ(list.count(), 253);
+  EXPECT_EQ(list.line(253), fit("OLD", kLineLength));
+  ASSERT_TRUE(list.append(lines(3, "NEW")));
+  EXPECT_EQ(list.line(256), fit("NEW", kLineLength));
+}
+
 }  // namespace
 }  // namespace tarnex::tin

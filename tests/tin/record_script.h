@@ -21,6 +21,7 @@ enum class Act {
   kType,    // the user types the text
   kChoose,  // the user picks the entry of a list
   kSet,     // the editor sets the text before the dialog runs (1181, 1183)
+  kClick,   // the user clicks the button
 };
 
 struct Step {
@@ -32,6 +33,7 @@ struct Step {
 inline Step type(int control, std::string text) { return {Act::kType, control, std::move(text)}; }
 inline Step choose(int control, std::string entry) { return {Act::kChoose, control, std::move(entry)}; }
 inline Step set(int control, std::string text) { return {Act::kSet, control, std::move(text)}; }
+inline Step click(int control) { return {Act::kClick, control, {}}; }
 
 struct RecordCase {
   std::string name;
@@ -56,6 +58,9 @@ inline void play(ui::HeadlessDialog& dialog, const std::vector<Step>& steps) {
         break;
       case Act::kSet:
         dialog.set_text(step.control, step.text);
+        break;
+      case Act::kClick:
+        dialog.user_click(step.control);
         break;
     }
   }
@@ -99,10 +104,11 @@ inline void expect_lines(const RecordList& list, int from, const std::vector<std
 }
 
 // Test names hold letters, digits and underscores only ("3U+D" becomes "3U_D").
-inline std::string case_name(const testing::TestParamInfo<RecordCase>& info) {
-  auto name = info.param.name;
+inline std::string test_name(std::string name) {
   std::ranges::replace_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
   return name;
 }
+
+inline std::string case_name(const testing::TestParamInfo<RecordCase>& info) { return test_name(info.param.name); }
 
 }  // namespace tarnex::tin::test

@@ -12,7 +12,7 @@ dialog 10 "A \"quoted\" title"
 static -1 row=0 col=0 "Root:"
 static -1 row=1 col=0 "Other:"
 edit 11 row=0 col=1 span=2 multiline "initial"
-edit 12 hidden
+edit 12 hidden fixedpitch vscroll
 droplist 13 row=2 "" "ONE" "TWO" "  "
 group 14 row=3 span=3 "Replace"
 radio 15 in=14 "Yes"
@@ -33,6 +33,8 @@ edit 1000 multiline readonly
   EXPECT_TRUE(edit->multi_line);
   EXPECT_EQ(edit->caption, "initial");
   EXPECT_TRUE(d.control(12)->hidden);
+  EXPECT_TRUE(d.control(12)->fixed_pitch);
+  EXPECT_TRUE(d.control(12)->always_scroll_bar);
   EXPECT_EQ(d.control(13)->items, (std::vector<std::string>{"ONE", "TWO", "  "}));
   EXPECT_EQ(d.control(15)->parent, 14);
   EXPECT_EQ(d.control(15)->radio_group, d.control(16)->radio_group);

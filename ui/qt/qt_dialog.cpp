@@ -1,11 +1,13 @@
 #include "ui/qt/qt_dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -158,6 +160,10 @@ QWidget* QtDialog::make_widget(const ControlTemplate& control) {
       widget = tabs;
       break;
     }
+  }
+  if (control.fixed_pitch) widget->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  if (control.always_scroll_bar) {
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
   widget->setObjectName(QStringLiteral("c%1").arg(control.id));
   return widget;

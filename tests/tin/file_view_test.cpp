@@ -1,0 +1,244 @@
+// The editor dialog: its set-up, Create with the record dialogs, the
+// buttons' refresh of the view, horizontal scrolling, Edit, Build ORBEN File
+// and Help, each as the user meets them.
+
+#include <filesystem>
+#include <functional>
+
+#include "editor_fixture.h"
+#include "tin/catalogue.h"
+#include "tin/file_builder.h"
+
+namespace tarnex::tin::test {
+namespace {
+
+using Play = std::function<void(ui::HeadlessDialog&)>;
+
+class FileViewTest : public EditorTest {
+ protected:
+  void load(const std::vector<std::string>& lines) { ASSERT_TRUE(state.tin.records.append(lines)); }
+
+  // Runs the editor for x.tin, played by `play`, then cancelled.
+  void edit(const Play& play) {
+    ui.on_modal(kEditorDialog, [&play](ui::HeadlessDialog& d) {
+      play(d);
+      d.user_click(ui::kCancel);
+    });
+    FILEBUILDER(state.tin, ui, "x.tin");
+  }
+
+  // A line whose column c holds the character for c (cycling through A-Z).
+  static std::string ruler() {
+    std::string line;
+    for (int c = 0; c < 256; ++c) line += static_cast<char>('A' + c % 26);
+    return line;
+  }
+};
+
+TEST(EditorTemplate, RecordTypeListsOfferTheCataloguesTypes) {
+  const ui::TemplateLibrary templates;
+  const auto* editor = templates.find(kEditorDialog);
+  ASSERT_NE(editor, nullptr);
+  for (const auto& list : record_type_lists()) {
+    const auto* control = editor->control(list.control);
+    ASSERT_NE(control, nullptr) << list.heading;
+    ASSERT_EQ(control->items.size(), list.entries.size()) << list.heading;
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+      EXPECT_EQ(without_trailing_blanks(control->items[i]), list.entries[i]) << list.heading << " entry " << i + 1;
+    }
+  }
+}
+
+TEST_F(FileViewTest, OpensWithTheFileAndTheRecordList) {
+  load({"TITL  a title", "ENDF"});
+  edit([](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.caption(), "ORBEN File Builder Dialog for x.tin");
+    EXPECT_EQ(d.text(kEditedFileName), "x.tin");
+    EXPECT_EQ(d.text(kCurrentRecordType), "    ");
+    EXPECT_EQ(d.text(kRecordTypeDescription), "Select a record type to create from the drop lists");
+    EXPECT_EQ(items(d), (std::vector<std::string>{fit("TITL  a title", 256), fit("ENDF", 256)}));
+    EXPECT_EQ(d.selected(kFileView), 0);
+    EXPECT_EQ(d.scroll_position(kColumnScroll), 1);
+    d.user_scroll(kColumnScroll, 500);
+    EXPECT_EQ(d.scroll_position(kColumnScroll), 129);
+    d.user_scroll(kColumnScroll, -5);
+    EXPECT_EQ(d.scroll_position(kColumnScroll), 1);
+  });
+}
+
+TEST_F(FileViewTest, ScrollingShowsTheColumnsUpTo152) {
+  load({ruler(), "ENDF"});
+  edit([](ui::HeadlessDialog& d) {
+    for (int first : {5, 129, 2}) {
+      d.user_scroll(kColumnScroll, first);
+      EXPECT_EQ(d.item_text(kFileView, 1), ruler().substr(static_cast<std::size_t>(first) - 1, 153 - first)) << first;
+      EXPECT_EQ(d.item_text(kFileView, 2), fit("ENDF", 256).substr(static_cast<std::size_t>(first) - 1, 153 - first))
+          << first;
+    }
+  });
+}
+
+struct ButtonCase {
+  const char* name;
+  Play click;
+  bool back_at_column_one;
+};
+
+TEST_F(FileViewTest, ButtonsShowTheLinesFromColumnOneAgain) {
+  const auto select_and = [](int button) {
+    return [button](ui::HeadlessDialog& d) {
+      d.set_selected(kFileView, 2);
+      d.user_click(button);
+    };
+  };
+  const auto click = [](int button) { return [button](ui::HeadlessDialog& d) { d.user_click(button); }; };
+  const ButtonCase cases[] = {
+      {"Move Up", select_and(kMoveUp), true},
+      {"Move Down", select_and(kMoveDown), true},
+      {"Delete", select_and(kDelete), true},
+      {"Create with no type chosen", click(kCreate), true},
+      {"Build", click(kBuild), true},
+      {"Help", click(kHelp), true},
+      {"Move Up with nothing selected", click(kMoveUp), false},
+      {"Move Down on the last line", [](ui::HeadlessDialog& d) {
+         d.set_selected(kFileView, 3);
+         d.user_click(kMoveDown);
+       }, false},
+  };
+  for (const auto& c : cases) {
+    state.tin.records.clear();
+    load({ruler(), ruler(), ruler()});
+    edit([&c](ui::HeadlessDialog& d) {
+      d.user_scroll(kColumnScroll, 40);
+      c.click(d);
+      EXPECT_EQ(d.scroll_position(kColumnScroll), c.back_at_column_one ? 1 : 40) << c.name;
+      EXPECT_EQ(d.item_text(kFileView, 1).size(), c.back_at_column_one ? 256u : 113u) << c.name;
+    });
+  }
+}
+
+struct CreateCase {
+  const char* list_entry;
+  int list;
+  int dialog;
+  Play fill;
+  int add;
+  std::string line;
+};
+
+TEST_F(FileViewTest, CreateAppendsTheRecordOfTheChosenTypeAndSelectsIt) {
+  const CreateCase cases[] = {
+      {"TITL", 1257, 109, [](ui::HeadlessDialog& d) { d.user_type(1028, "A title"); }, 1133, "TITL" "A title"},
+      {"2NAT", 1263, 142, [](ui::HeadlessDialog& d) { d.user_choose(1101, "1"); }, 1165,
+       "2NAT" "   1" "            " " NUM"},
+      {"3U+D", 1264, 144, [](ui::HeadlessDialog& d) { d.user_choose(1115, "1"); }, 1157, "3U+D" "    " "   1"},
+      {"4ZZZ", 1265, 226, [](ui::HeadlessDialog& d) { d.user_type(1407, "BEGIN"); }, 1400,
+       "4ZZZ" + std::string(20, ' ') + "           BEGIN"},
+  };
+  load({"TITL first"});
+  int count = 1;
+  for (const auto& c : cases) {
+    ui.on_modal(c.dialog, [&c](ui::HeadlessDialog& d) {
+      c.fill(d);
+      d.user_click(c.add);
+    });
+    edit([&c, &count](ui::HeadlessDialog& d) {
+      d.user_choose(c.list, c.list_entry);
+      d.user_click(kCreate);
+      ++count;
+      EXPECT_EQ(d.item_count(kFileView), count) << c.list_entry;
+      EXPECT_EQ(d.selected(kFileView), count) << c.list_entry;
+      EXPECT_EQ(d.item_text(kFileView, count), fit(c.line, 256)) << c.list_entry;
+    });
+    EXPECT_EQ(state.tin.records.line(count), fit(c.line, 256)) << c.list_entry;
+  }
+}
+
+TEST_F(FileViewTest, CreateWithoutARecordTypeOpensNothing) {
+  load({"TITL first"});
+  edit([](ui::HeadlessDialog& d) {
+    d.user_click(kCreate);
+    d.user_choose(1263, "-----");
+    d.user_click(kCreate);
+    d.user_choose(1263, 1);
+    d.user_click(kCreate);
+  });
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog}));
+  EXPECT_EQ(state.tin.records.count(), 1);
+}
+
+TEST_F(FileViewTest, CreateCancelledLeavesListAndSelection) {
+  load({"TITL first", "ENDF"});
+  ui.on_modal(114, [](ui::HeadlessDialog& d) { d.user_click(ui::kCancel); });
+  edit([](ui::HeadlessDialog& d) {
+    d.set_selected(kFileView, 1);
+    d.user_choose(1257, "ENDF");
+    d.user_click(kCreate);
+    EXPECT_EQ(d.item_count(kFileView), 2);
+    EXPECT_EQ(d.selected(kFileView), 1);
+  });
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, 114}));
+  EXPECT_EQ(state.tin.records.count(), 2);
+}
+
+TEST_F(FileViewTest, EditKeepsTheEditorOpenAndTheListAsItIs) {
+  load({"TITL first", "ENDF"});
+  edit([](ui::HeadlessDialog& d) {
+    d.user_click(kEdit);
+    d.set_selected(kFileView, 1);
+    d.user_click(kEdit);
+    EXPECT_TRUE(d.running());
+    EXPECT_EQ(d.selected(kFileView), 1);
+  });
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog}));
+  EXPECT_EQ(state.tin.records.count(), 2);
+}
+
+TEST_F(FileViewTest, BuildWritesTheFileAndReportsItsWarnings) {
+  load({"COMM a", "TITL", "ENDF", std::string(200, 'x')});
+  Seen report;
+  read_next(kMessageDialog, kMessageText, report);
+  edit([](ui::HeadlessDialog& d) {
+    d.user_click(kBuild);
+    EXPECT_TRUE(d.running());
+  });
+  EXPECT_EQ(report.caption, "x.tin");
+  EXPECT_EQ(report.text,
+            "\r\nThe ORBEN file was successfully written to x.tin.\r\n\r\n*****WARNING*****\r\n"
+            "The file contains records other than TITL records at the beginning of the file.\r\n"
+            "An ENDF record(s) was found positioned other than at the end of the file.\r\n"
+            "The file does not contain an ENDF record as the last entry.\r\n*****************");
+  EXPECT_EQ(directory.read("x.tin"),
+            fit("COMM a", 152) + "\n" + fit("TITL", 152) + "\n" + fit("ENDF", 152) + "\n" + std::string(152, 'x') + "\n");
+}
+
+TEST_F(FileViewTest, BuildThatFailsReportsErrorAndKeepsTheList) {
+  std::filesystem::create_directory("x.tin");
+  load({"TITL", "ENDF"});
+  Seen report;
+  read_next(kMessageDialog, kMessageText, report);
+  edit([](ui::HeadlessDialog& d) { d.user_click(kBuild); });
+  EXPECT_EQ(report.caption, "x.tin");
+  EXPECT_EQ(report.text, "\r\nERROR\r\nThe ORBEN file was not written to x.tin.");
+  EXPECT_TRUE(std::filesystem::is_directory("x.tin"));
+  EXPECT_EQ(state.tin.records.count(), 2);
+}
+
+TEST_F(FileViewTest, HelpShowsItsFiveParagraphs) {
+  Seen help;
+  read_next(kMessageDialog, kMessageText, help);
+  edit([](ui::HeadlessDialog& d) { d.user_click(kHelp); });
+  EXPECT_EQ(help.caption, "Help");
+  EXPECT_TRUE(help.text.starts_with("To add a record to the file, select a drop list of the record type you desire "
+                                    "then click CREATE.  In the dialog box"));
+  EXPECT_NE(help.text.find("end of the ORBEN file.\r\n\r\nTo move a record up or down in the file, select the record "
+                           "with the mouse in the 'File View' box and use the 'Move Up' or 'Move Down' buttons.\r\n\r\n"
+                           "The 'Edit' button will activate a dialog box to modify the selected record.\r\n\r\nThe "
+                           "'Delete' button will remove a record from the file, and all subsequent records will be "
+                           "automatically shifted up one row to replace the deleted record.\r\n\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(help.text.ends_with("in the title bar of the File Builder dialog box."));
+}
+
+}  // namespace
+}  // namespace tarnex::tin::test

@@ -1,0 +1,166 @@
+// Naming the TIN file: the typed root becomes the name with ".tin", a new
+// file leaves nothing on disk, an existing one is loaded, Browse fills the
+// root, and each failure shows its error dialog without opening the editor.
+
+#include <filesystem>
+#include <optional>
+
+#include "editor_fixture.h"
+
+namespace tarnex::tin::test {
+namespace {
+
+struct NameCase {
+  const char* name;
+  std::string root;
+  std::vector<int> dialogs;
+  std::string file_name;  // the editing run's, when the editor opens
+};
+
+TEST_F(EditorTest, TypedRootNamesTheFile) {
+  directory.put("x.tin", "TITL old\n");
+  directory.put("BASIN.TIN", "TITL basin\nENDF\n");
+  std::filesystem::create_directory("sub");
+  const NameCase cases[] = {
+      {"new file", "new", {104, 108}, "new.tin"},
+      {"blanks around the root dropped", "  new  ", {104, 108}, "new.tin"},
+      {"extension appended to a typed one", "x.tin", {104, 108}, "x.tin.tin"},
+      {"existing file", "x", {104, 108}, "x.tin"},
+      {"any letter case", "basin", {104, 108}, "BASIN.TIN"},
+      {"new file in a directory", "sub/y", {104, 108}, "sub/y.tin"},
+      {"blank root", "   ", {104, 107}, ""},
+      {"empty root", "", {104, 107}, ""},
+      {"directory that does not exist", "nowhere/x", {104, 105}, ""},
+  };
+  for (const auto& c : cases) {
+    const auto before = ui.dialogs_run().size();
+    Seen editor;
+    if (!c.file_name.empty()) read_next(kEditorDialog, kEditedFileName, editor, ui::kCancel);
+    begin_editing(c.root);
+    EXPECT_EQ(dialogs_since(before), c.dialogs) << c.name;
+    EXPECT_EQ(editor.text, c.file_name) << c.name;
+    if (!c.file_name.empty()) {
+      EXPECT_EQ(editor.caption, "ORBEN File Builder Dialog for " + c.file_name) << c.name;
+    }
+  }
+  EXPECT_EQ(directory.file_count(), 3u) << "a new file or a probe was left on disk";
+  EXPECT_FALSE(std::filesystem::exists("sub/y.tin"));
+}
+
+TEST_F(EditorTest, ExistingFileIsLoadedIntoTheList) {
+  directory.put("basin.tin", "TITL  a basin\r\n" + std::string(300, 'c') + "\r\nENDF\r\n");
+  std::vector<std::string> shown;
+  ui.on_modal(kEditorDialog, [&shown](ui::HeadlessDialog& d) { shown = items(d); });
+  begin_editing("basin");
+  ASSERT_EQ(state.tin.records.count(), 3);
+  const std::vector<std::string> lines = {fit("TITL  a basin", 256), std::string(256, 'c'), fit("ENDF", 256)};
+  EXPECT_EQ(shown, lines);
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(state.tin.records.line(k), lines[static_cast<std::size_t>(k) - 1]);
+}
+
+TEST_F(EditorTest, EmptyFileOpensAnEmptyEditor) {
+  directory.put("empty.tin", "");
+  int items_shown = -1;
+  ui.on_modal(kEditorDialog, [&items_shown](ui::HeadlessDialog& d) { items_shown = d.item_count(kFileView); });
+  begin_editing("empty");
+  EXPECT_EQ(items_shown, 0);
+  EXPECT_EQ(directory.read("empty.tin"), "");
+}
+
+TEST_F(EditorTest, BeginEditingEmptiesTheListOfTheLastRun) {
+  ASSERT_TRUE(state.tin.records.append(std::vector<std::string>{"TITL last run"}));
+  begin_editing("new");
+  EXPECT_EQ(state.tin.records.count(), 0);
+}
+
+struct LoadErrorCase {
+  const char* name;
+  std::string content;
+  std::string message;
+};
+
+TEST_F(EditorTest, FileThatCannotBeLoadedShowsDialog106) {
+  const std::string not_text =
+      "Non alphanumeric data was found in the file.  Please check that this is a valid ORBEN file.";
+  std::string many;
+  for (int i = 0; i < 257; ++i) many += "COMM line\n";
+  const LoadErrorCase cases[] = {
+      {"NUL bytes", std::string("TITL\0\0\0\n", 8), not_text},
+      {"binary content", "\x7F" "ELF\x02\x01\x01", not_text},
+      {"more than 256 lines", many,
+       "The file holds more than 256 records, and the ORBEN File Builder can edit no more than 256.  The file was "
+       "not opened and nothing was changed."},
+  };
+  for (const auto& c : cases) {
+    directory.put("bad.tin", c.content);
+    const auto before = ui.dialogs_run().size();
+    Seen error;
+    read_next(kLoadErrorDialog, kLoadErrorText, error);
+    begin_editing("bad");
+    EXPECT_EQ(dialogs_since(before), (std::vector<int>{104, 106})) << c.name;
+    EXPECT_EQ(error.text, c.message) << c.name;
+    EXPECT_EQ(state.tin.records.count(), 0) << c.name;
+    EXPECT_EQ(directory.read("bad.tin"), c.content) << c.name;
+  }
+}
+
+TEST_F(EditorTest, MissingDirectoryNamesTheFileInDialog105) {
+  Seen error;
+  read_next(kFileNotFoundDialog, kFileNotFoundName, error);
+  begin_editing("nowhere/x");
+  EXPECT_EQ(error.text, "nowhere/x.tin");
+  EXPECT_FALSE(std::filesystem::exists("nowhere"));
+}
+
+TEST_F(EditorTest, CancelEndsTheRunWithNothingChanged) {
+  ui.on_modal(kFileNameDialog, [](ui::HeadlessDialog& d) {
+    d.user_type(kFileRoot, "x");
+    d.user_click(ui::kCancel);
+  });
+  ORBEN_FILENAME(state, ui);
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{104}));
+  EXPECT_EQ(directory.file_count(), 0u);
+}
+
+TEST_F(EditorTest, RootBoxTakesTheCaretRoutineAnd256Characters) {
+  ui.on_modal(kFileNameDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text_limit(kFileRoot), 256);
+    d.user_focus(kFileRoot);
+    EXPECT_EQ(d.text(kFileRoot), " ");
+    EXPECT_EQ(d.caret(kFileRoot), 1);
+  });
+  ORBEN_FILENAME(state, ui);
+}
+
+TEST_F(EditorTest, BrowseFillsTheRoot) {
+  const auto here = std::filesystem::current_path().string();
+  struct BrowseCase {
+    const char* name;
+    std::optional<std::string> chosen;
+    std::string root;
+  };
+  const BrowseCase cases[] = {
+      {"file in Tarnex's directory", here + "/a.tin", "a"},
+      {"file elsewhere", "/data/v1.2/b.tin", "/data/v1.2/b"},
+      {"first dot of the name", here + "/c.old.tin", "c"},
+      {"cancel keeps the text", std::nullopt, "c"},
+      {"name without a dot", here + "/plain", ""},
+  };
+  ui.on_modal(kFileNameDialog, [&](ui::HeadlessDialog& d) {
+    std::string previous;
+    for (const auto& c : cases) {
+      ui.answer_open_file(c.chosen);
+      d.user_click(kBrowse);
+      EXPECT_EQ(d.text(kFileRoot), c.root) << c.name;
+      EXPECT_EQ(ui.last_open_file_initial(), previous) << c.name;
+      if (c.chosen) previous = *c.chosen;
+    }
+    EXPECT_TRUE(d.running());
+  });
+  ORBEN_FILENAME(state, ui);
+  EXPECT_EQ(ui.last_open_file_title(), "Select a ORBEN file to edit");
+  EXPECT_EQ(ui.last_open_file_filter(), (std::vector<std::string>{"TIN file|*.tin"}));
+}
+
+}  // namespace
+}  // namespace tarnex::tin::test

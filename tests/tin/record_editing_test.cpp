@@ -1,0 +1,281 @@
+// Edit on a line of the record list: which dialog opens, where the rebuilt
+// record goes, which line is selected after, and what stays unchanged.
+
+#include <ostream>
+
+#include "editing_script.h"
+
+namespace tarnex::tin::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr int kSeriesDialog = 142;
+constexpr int kSeriesOk = 1165;
+constexpr int kReservoirDialog = 140;
+constexpr int kReservoirOk = 1164;
+
+const std::string kReservoirHead = "2RES   0   0   2      R1      R2";
+const std::string kStorage = "2RES               50000     600";
+const std::string kInactive = "2RES                  10      20";
+
+// A time series as its dialog writes it: TA and NUM as given, the other
+// options as they start, no decimals and no moving months.
+std::string series(const std::string& ta, const std::string& num) {
+  return "2NAT   " + ta + "   0   0   0  " + num + "       0           0       0";
+}
+
+TEST(Edit, TitleIsReplacedInPlace) {
+  Editing editing;
+  editing.load({"TITL first", "TITL  second", "ENDF"});
+  const auto selection = editing.edit(2, 109, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(1028).substr(0, 8), "  second");
+    EXPECT_EQ(d.text(1133), "OK");
+    d.user_type(1028, "  SECOND TITLE");
+    d.user_click(1133);
+  });
+  EXPECT_EQ(selection, 2);
+  EXPECT_EQ(editing.lines(), (Lines{"TITL first", "TITL  SECOND TITLE", "ENDF"}));
+}
+
+TEST(Edit, CommentAfterBlanksOpensWithTwoStars) {
+  Editing editing;
+  editing.load({"  ** a note"});
+  editing.edit(1, 112, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(1306), "**");
+    EXPECT_EQ(without_trailing_blanks(d.text(1030)), " a note");
+    d.user_click(1154);
+  });
+  EXPECT_EQ(editing.lines(), (Lines{"**   a note"}));
+}
+
+TEST(Edit, CancelLeavesTheList) {
+  Editing editing;
+  editing.load({"TITL first", "2SCP   0   2     CP1     CP2", "ENDF"});
+  const auto selection = editing.edit(2, 121, [](ui::HeadlessDialog& d) {
+    d.user_choose(1048, "0");
+    d.user_click(2);
+  });
+  EXPECT_EQ(selection, 2);
+  EXPECT_EQ(editing.lines(), (Lines{"TITL first", "2SCP   0   2     CP1     CP2", "ENDF"}));
+  EXPECT_TRUE(editing.ui.message_boxes().empty());
+}
+
+TEST(Edit, SummaryIdentifiersChangeInPlace) {
+  Editing editing;
+  editing.load({"2SCP   0   3     CP1     CP2     CP3", "ENDF"});
+  editing.edit(1, 121, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(1048), "3");
+    EXPECT_EQ(d.text(1049), "CP1\r\nCP2\r\nCP3");
+    d.user_choose(1048, "2");
+    d.user_type(1049, "CP1\nCP9");
+    d.user_click(1161);
+  });
+  EXPECT_EQ(editing.lines(), (Lines{"2SCP   0   2     CP1     CP9", "ENDF"}));
+}
+
+// Where the rebuilt lines of a multi-line record go, and which line is
+// selected after.
+struct Placement {
+  std::string name;
+  Lines list;
+  int selected;
+  int dialog;
+  std::vector<Step> steps;
+  int ok;
+  Lines expected;
+  int selection;
+};
+
+void PrintTo(const Placement& p, std::ostream* os) { *os << p.name; }
+
+class EditPlacement : public testing::TestWithParam<Placement> {};
+
+TEST_P(EditPlacement, PutsTheRebuiltLinesWhereTheOldStood) {
+  const auto& p = GetParam();
+  Editing editing;
+  editing.load(p.list);
+  const auto selection = editing.edit(p.selected, p.dialog, [&p](ui::HeadlessDialog& d) {
+    play(d, p.steps);
+    d.user_click(p.ok);
+  });
+  EXPECT_EQ(editing.lines(), p.expected);
+  EXPECT_EQ(selection, p.selection);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reservoirs, EditPlacement, testing::Values(
+    Placement{"TwoLinesBecomeThree", {"A", kReservoirHead, kStorage, "B"}, 2, kReservoirDialog,
+              {type(1102, "10\n20")}, kReservoirOk, {"A", kReservoirHead, kStorage, kInactive, "B"}, 4},
+    Placement{"TwoLinesBecomeThreeFromTheSecond", {"A", kReservoirHead, kStorage, "B"}, 3, kReservoirDialog,
+              {type(1102, "10\n20")}, kReservoirOk, {"A", kReservoirHead, kStorage, kInactive, "B"}, 4},
+    Placement{"ThreeLinesBecomeTwo", {"A", kReservoirHead, kStorage, kInactive, "B"}, 4, kReservoirDialog,
+              {type(1102, "")}, kReservoirOk, {"A", kReservoirHead, kStorage, "B"}, 3},
+    Placement{"ThreeLinesStayThree", {"A", kReservoirHead, kStorage, kInactive, "B"}, 2, kReservoirDialog,
+              {type(1099, "X1\nR2")}, kReservoirOk,
+              {"A", "2RES   0   0   2      X1      R2", kStorage, kInactive, "B"}, 4},
+    Placement{"TwoLinesStayTwo", {kReservoirHead, kStorage}, 1, kReservoirDialog, {choose(1301, "3")},
+              kReservoirOk, {"2RES   3   0   2      R1      R2", kStorage}, 2}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(TimeSeries, EditPlacement, testing::Values(
+    Placement{"GainsItsIdenLine", {"A", series("0", " 0"), "B"}, 2, kSeriesDialog,
+              {choose(1109, "2"), type(1111, "CP1\nCP2")}, kSeriesOk,
+              {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2},
+    Placement{"LosesItsIdenLine", {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2, kSeriesDialog,
+              {choose(1109, "-2")}, kSeriesOk, {"A", series("0", "-2"), "B"}, 2},
+    Placement{"KeepsItsIdenLine", {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2, kSeriesDialog,
+              {type(1111, "CP1\nCP3")}, kSeriesOk, {"A", series("0", " 2"), "IDEN     CP1     CP3", "B"}, 2},
+    Placement{"WithoutIdenLineStaysSo", {"A", series("0", " 0"), "B"}, 2, kSeriesDialog,
+              {choose(1101, "1")}, kSeriesOk, {"A", series("1", " 0"), "B"}, 2},
+    // An IDEN line after a time series that lists no identifiers is an IDEN
+    // record of its own: editing the series leaves it where it is.
+    Placement{"LeavesAnIdenRecordOfItsOwn", {"A", series("0", " 0"), "IDEN   0   3", "B"}, 2,
+              kSeriesDialog, {choose(1101, "1")}, kSeriesOk,
+              {"A", series("1", " 0"), "IDEN   0   3", "B"}, 2},
+    Placement{"GainsAnIdenLineBeforeAnIdenRecord", {"A", series("0", " 0"), "IDEN   0   3"}, 2,
+              kSeriesDialog, {choose(1109, "1"), type(1111, "CP1")}, kSeriesOk,
+              {"A", series("0", " 1"), "IDEN     CP1", "IDEN   0   3"}, 2}),
+    [](const auto& info) { return info.param.name; });
+
+// A 2RES line of no group is edited as a record of one line: its rebuilt
+// lines take its place and nothing around it moves away or goes.
+INSTANTIATE_TEST_SUITE_P(LoneReservoirLines, EditPlacement, testing::Values(
+    Placement{"StorageLineWithoutItsHead", {"A", kStorage, "B"}, 2, kReservoirDialog, {}, kReservoirOk,
+              {"A",
+               "2RES   0   0  20   50000     600",
+               "2RES",
+               "B"},
+              3},
+    // The line after a 2RES head belongs to its group only when it is a
+    // storage line: a record of another type stays.
+    Placement{"HeadBeforeAnotherRecord", {"A", kReservoirHead, "TITL after"}, 2, kReservoirDialog,
+              {type(1100, "1\n2")}, kReservoirOk,
+              {"A", kReservoirHead, "2RES                   1       2", "TITL after"}, 3}),
+    [](const auto& info) { return info.param.name; });
+
+struct NoDialog {
+  std::string name;
+  std::string line;
+};
+
+void PrintTo(const NoDialog& n, std::ostream* os) { *os << n.name; }
+
+class EditOpensNothing : public testing::TestWithParam<NoDialog> {};
+
+TEST_P(EditOpensNothing, ForARecordWithNothingToEdit) {
+  Editing editing;
+  editing.load({"TITL", GetParam().line, "ENDF"});
+  EXPECT_EQ(edit_record(editing.tin, editing.ui, 2), std::nullopt);
+  EXPECT_TRUE(editing.ui.dialogs_run().empty());
+  EXPECT_EQ(editing.lines(), (Lines{"TITL", without_trailing_blanks(GetParam().line), "ENDF"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, EditOpensNothing, testing::Values(
+    NoDialog{"Page", "PAGE"}, NoDialog{"End", "ENDF"}, NoDialog{"Test", "TEST"}, NoDialog{"SortedRights", "1LEN"},
+    NoDialog{"Unknown", "XXXX   1"}, NoDialog{"LowerCase", "titl a title"}, NoDialog{"Blank", ""},
+    NoDialog{"StarsWithText", "**a note"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(EditOpensNothing, WithoutASelection) {
+  Editing editing;
+  editing.load({"TITL"});
+  EXPECT_EQ(edit_record(editing.tin, editing.ui, 0), std::nullopt);
+  EXPECT_EQ(edit_record(editing.tin, editing.ui, 2), std::nullopt);
+  EXPECT_TRUE(editing.ui.dialogs_run().empty());
+}
+
+Lines full_list(const Lines& first_lines) {
+  Lines lines = first_lines;
+  while (lines.size() < static_cast<std::size_t>(kSlots)) lines.push_back("COMM line " + std::to_string(lines.size() + 1));
+  return lines;
+}
+
+// A full list leaves no room to append: the edited record is put in place
+// all the same when it needs no more lines than before.
+TEST(EditFullList, ReplacesARecordOfTheSameLength) {
+  Editing editing;
+  editing.load(full_list({"TITL old"}));
+  editing.edit(1, 109, [](ui::HeadlessDialog& d) {
+    d.user_type(1028, "new");
+    d.user_click(1133);
+  });
+  EXPECT_EQ(editing.tin.records.count(), kSlots);
+  EXPECT_EQ(editing.lines().front(), "TITLnew");
+  EXPECT_TRUE(editing.ui.message_boxes().empty());
+}
+
+TEST(EditFullList, KeepsARecordThatWouldGrowAndSaysSo) {
+  Editing editing;
+  const auto before = full_list({kReservoirHead, kStorage});
+  editing.load(before);
+  editing.ui.on_modal(151, [](ui::HeadlessDialog& d) {
+    EXPECT_NE(d.text(1186).find("so it was left as it was"), std::string::npos);
+    d.user_click(1);
+  });
+  editing.edit(1, kReservoirDialog, [](ui::HeadlessDialog& d) {
+    d.user_type(1102, "10\n20");
+    d.user_click(kReservoirOk);
+  });
+  Lines expected;
+  for (const auto& line : before) expected.push_back(without_trailing_blanks(line));
+  EXPECT_EQ(editing.lines(), expected);
+  EXPECT_EQ(editing.ui.dialogs_run(), (std::vector<int>{kReservoirDialog, 151}));
+}
+
+TEST(EditIden, LayoutButtonsReCutTheRecord) {
+  Editing editing;
+  editing.load({"IDEN     CP1     CP2"});
+  editing.edit(1, 223, [](ui::HeadlessDialog& d) {
+    EXPECT_TRUE(d.checked(1349));
+    d.user_click(1350);
+    EXPECT_EQ(d.text(1346), "     CP1     CP2");
+    d.user_click(1341);
+  });
+  EXPECT_EQ(editing.tin.IDEN_LAYOUT, 2);
+  EXPECT_EQ(editing.lines(), (Lines{"IDEN     CP1     CP2"}));
+}
+
+// Whatever a line holds, its dialog opens and OK gives a record of its type;
+// nothing is refused and nothing breaks.
+struct Odd {
+  std::string name;
+  std::string columns;
+};
+
+void PrintTo(const Odd& o, std::ostream* os) { *os << o.name; }
+
+class EditOddLine : public testing::TestWithParam<Odd> {};
+
+TEST_P(EditOddLine, OpensEveryDialogWithItsDefaults) {
+  for (const auto& type : record_types()) {
+    const auto* record = record_dialog(type.dialog);
+    if (!record || record->fields.empty()) continue;
+    SCOPED_TRACE(std::string(type.code));
+    Editing editing;
+    const std::string line = std::string(type.code) + GetParam().columns;
+    editing.load({line, std::string(type.code) + GetParam().columns, "IDEN" + GetParam().columns});
+    const int ok = record->add_button;
+    std::optional<int> selection;
+    EXPECT_NO_THROW(selection = editing.edit(1, record->dialog, [ok](ui::HeadlessDialog& d) { d.user_click(ok); }));
+    EXPECT_TRUE(selection);
+    EXPECT_EQ(editing.ui.dialogs_run(), std::vector<int>{record->dialog});
+    EXPECT_GE(editing.tin.records.count(), 1);
+    EXPECT_LE(editing.tin.records.count(), 6);
+    EXPECT_EQ(columns(editing.tin.records.line(1), 1, 4), std::string(type.code));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, EditOddLine, testing::Values(
+    Odd{"Blank", ""},
+    Odd{"Letters", std::string(252, 'Q')},
+    Odd{"Digits", std::string(252, '9')},
+    Odd{"Minus", std::string(252, '-')},
+    Odd{"HugeNumbers", " 99999999999999999999 -99999999999999999999"},
+    Odd{"Signs", "   +   -  +1  -0 1-2 .5. 1e9"},
+    Odd{"Tabs", "\t1\t2\t3\t4\t5\t6\t7\t8"},
+    Odd{"CarriageReturns", "  \r\n1\r  2\n  3\r\n"},
+    Odd{"HighBytes", "\xff\xfe\x80 \x01\x7f 0000 \xc3\xa9"}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace tarnex::tin::test

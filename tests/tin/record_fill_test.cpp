@@ -1,0 +1,344 @@
+// Records taken apart into their dialogs by Edit: which entry each option's
+// columns select and what is said beside it, the texts and lists, and the
+// IDEN layout.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tin/edited_record.h"
+#include "tin/record_setup.h"
+#include "ui/fixed_text.h"
+#include "ui/headless/headless_ui.h"
+
+namespace tarnex::tin::test {
+namespace {
+
+// The dialog Edit opens for the record on `lines`, set up but not yet run.
+struct Filled {
+  explicit Filled(std::vector<std::string> lines) : lines(std::move(lines)) {
+    const auto* record = dialog_to_edit(this->lines.front());
+    if (!record) throw std::logic_error("no dialog for " + this->lines.front());
+    dialog = ui.make_dialog(record->dialog);
+    for (auto& line : this->lines) line = fit(line, 256);
+    set_up_for_edit(tin, *dialog, this->lines, [](ui::Dialog&, int, ui::Event) {});
+  }
+  std::string text(int control) const { return dialog->text(control); }
+  ui::HeadlessDialog& user() { return static_cast<ui::HeadlessDialog&>(*dialog); }
+
+  std::vector<std::string> lines;
+  ui::HeadlessUi ui;
+  TinState tin;
+  std::unique_ptr<ui::Dialog> dialog;
+};
+
+// A control of the dialog filled from `line`, and what it shows: a list's
+// chosen entry ("" when none is chosen) or an edit's text.
+struct Shown {
+  std::string name;
+  std::string line;
+  int control;
+  std::string text;
+};
+
+void PrintTo(const Shown& s, std::ostream* os) { *os << s.name; }
+
+std::string shown_name(const testing::TestParamInfo<Shown>& info) { return info.param.name; }
+
+class EditFill : public testing::TestWithParam<Shown> {};
+
+TEST_P(EditFill, ShowsTheRecordsColumns) {
+  const auto& s = GetParam();
+  Filled filled({s.line});
+  EXPECT_EQ(filled.text(s.control), s.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(File, EditFill, testing::Values(
+    Shown{"OutputFormZero", "FILE   0", 1332, "0"},
+    Shown{"OutputFormZeroSaysDefault", "FILE   0", 1335, "Default text file version of MOR OUT or CRM file"},
+    Shown{"OutputFormAboveOneIsOne", "FILE   7", 1332, "1"},
+    Shown{"OutputFormOneSaysBinary", "FILE   7", 1335, "Binary machine language version of OUT or CRM file"},
+    Shown{"OutputFormLettersAreZero", "FILE  AB", 1332, "0"},
+    Shown{"DssLevelBlankIsTwo", "FILE", 1333, "2"},
+    Shown{"DssLevelZeroIsTwo", "FILE       0", 1333, "2"},
+    Shown{"DssLevelZeroSaysMessages", "FILE       0", 1336, "Error or warning messages if DSS problems occur"},
+    Shown{"DssLevelMinusOne", "FILE      -1", 1333, "-1"},
+    Shown{"DssLevelNine", "FILE       9", 1336, "Maximum level of debugging messages"},
+    Shown{"DssLevelUnknownIsTwo", "FILE       5", 1333, "2"},
+    Shown{"DssLevelUnknownSaysMessage", "FILE       5", 1336, "Error or warning message if DSS problems occur"},
+    Shown{"DssMonth", "FILE         JUN", 1338, "JUN"},
+    Shown{"DssMonthBlankIsJanuary", "FILE", 1338, "JAN"},
+    Shown{"DssMonthUnknownIsJanuary", "FILE         XYZ", 1338, "JAN"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(UnitAndType1, EditFill, testing::Values(
+    Shown{"UnitAsTyped", "UNIT CFS KW    DEC  -10", 1248, " CFS "},
+    Shown{"HydropowerUnitAsTyped", "UNIT CFS KW    DEC  -10", 1029, "KW   "},
+    Shown{"FirstMonth", "UNIT CFS KW    DEC  -10", 1272, "DEC"},
+    Shown{"NegativePageOptionIsMinusOne", "UNIT CFS KW    DEC  -10", 1273, "-1"},
+    Shown{"NegativePageOptionSaysNoBreaks", "UNIT CFS KW    DEC  -10", 1274, "No page breaks"},
+    Shown{"PositivePageOptionIsZero", "UNIT                  12", 1273, "0"},
+    Shown{"ListingInColumnEight", "1CPT   5", 1251, "5"},
+    Shown{"ListingUnknownIsZero", "1CPT   X", 1251, "0"},
+    Shown{"OrderOutsideTheListIsOne", "1CPT          7", 1253, "1"},
+    Shown{"NegativeLimitIsMinusOne", "1CPT                  -3", 1260, "-1"},
+    Shown{"NegativeLimitSaysListOnly", "1CPT                  -3", 1056,
+          "List only control points with INMETHOD=0 or 1"},
+    Shown{"RecordsAnyDigitListsAllBut", "1REC   7", 1039, "1"},
+    Shown{"RecordsAnyDigitSaysAllBut", "1REC   7", 1054, "list all records except those specified"},
+    Shown{"RecordsZero", "1REC   0", 1039, "0"},
+    Shown{"SummaryFour", "1SUM   4", 1043, "4"},
+    Shown{"SummaryUnknownIsZero", "1SUM   9", 1043, "0"},
+    Shown{"SummaryUnknownSaysTotals", "1SUM   9", 1055, "summary by cp with only totals"},
+    Shown{"SummaryZeroSaysTotalsPrinted", "1SUM   0", 1055, "summary by cp with only totals printed"},
+    Shown{"SortThree", "1SRT   3   1", 1045, "3"},
+    Shown{"SortInstreamRights", "1SRT   3   1", 1057, "instream flow rights are included"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(Summaries, EditFill, testing::Values(
+    Shown{"TableTypeInColumnEight", "2SCP   2", 1047, "2"},
+    Shown{"TableTypeUnknownIsAnnual", "2SCP   7", 1047, "0"},
+    Shown{"CountThree", "2SCP   0   3     CP1     CP2     CP3", 1048, "3"},
+    Shown{"CountThreeSaysToFollow", "2SCP   0   3     CP1     CP2     CP3", 1058,
+          "develop tables for control points to follow"},
+    Shown{"CountThreeIdentifiers", "2SCP   0   3     CP1     CP2     CP3     CP4", 1049, "CP1\r\nCP2\r\nCP3"},
+    Shown{"BlankCountIsEight", "2SCP   1         CP1     CP2     CP3     CP4     CP5     CP6     CP7     CP8   CP9",
+          1048, "8"},
+    Shown{"BlankCountReadsEightIdentifiers",
+          "2SCP   1         CP1     CP2     CP3     CP4     CP5     CP6     CP7     CP8   CP9", 1049,
+          "CP1\r\nCP2\r\nCP3\r\nCP4\r\nCP5\r\nCP6\r\nCP7\r\nCP8"},
+    Shown{"NegativeCountIsZero", "2SCP   0  -2", 1048, "0"},
+    Shown{"CountZeroSaysAll", "2SCP   0   0", 1058, "develop tables for all control points"},
+    Shown{"CountAboveEightIsEight", "2SRE   0  12", 1070, "8"},
+    Shown{"GroupCountZeroIsOne", "2SGP   0   0", 1062, "1"},
+    Shown{"WaterRights", "2SWR   1   2 WR-ALPHA-000001               B", 1053, "WR-ALPHA-000001\r\nB"},
+    Shown{"BasinTableTypeUnknownLeavesTheList", "2SBA   X", 1074, ""},
+    Shown{"BasinTableType", "2SBA   1", 1075, "monthly table"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(Reliability, EditFill, testing::Values(
+    Shown{"MonthSeven", "2REL   7", 1084, "7"},
+    Shown{"MonthSevenSaysTheMonth", "2REL   7", 1085, "The month for which the analysis is performed"},
+    Shown{"MonthAboveTwelveIsAll", "2REL  13", 1084, "0"},
+    Shown{"CountFlagInColumnTwelve", "2REL   0   1", 1077, "1"},
+    Shown{"IdentifierTypeInColumnSixteen", "2REL   0   0   3", 1079, "3"},
+    Shown{"IdentifierTypeUnknownIsZero", "2REL   0   0   9", 1079, "0"},
+    Shown{"CountLimitedToEight", "2REL   0   0   0  12", 1086, "8"},
+    Shown{"CountLimitedToMinusEight", "2REL   0   0   0 -20", 1086, "-8"},
+    Shown{"TargetAsItStands", "2REL   0   0   0   0   1500.", 1081, "   1500."},
+    Shown{"TargetSaysAnnual", "2REL   0   0   0   0   1500.", 1082, "annual diversion or hydropower target"},
+    Shown{"TargetFromMor", "2REL   0   0   0   0      -1", 1082, "adopt total of targets from MOR output file"},
+    Shown{"SupplementFromMor", "2RET      -1", 1266, "-1"},
+    Shown{"SupplementFromMorSays", "2RET      -1", 1264, "adopt target from QARN-MOR output file"},
+    Shown{"SupplementTarget", "2RET  2500.5", 1266, "  2500.5"},
+    Shown{"SupplementTargetSays", "2RET  2500.5", 1264, "enter annual diversion or hydropower target"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(Frequencies, EditFill, testing::Values(
+    Shown{"VariableZeroIsOne", "2FRE   0", 1085, "1"},
+    Shown{"VariableMinusSix", "2FRE  -6", 1085, "-6"},
+    Shown{"VariableMinusSixSaysTotals", "2FRE  -6", 1086, "reservoir storage with only totals included in table"},
+    Shown{"BlankCountIsEight", "2FRE   1   0", 1087, "8"},
+    Shown{"TableAboveTwoIsTwo", "2FRE   1   0   0   5", 1388, "2"},
+    Shown{"MethodBlankIsOne", "2FRE   1   0   0   1", 1389, "1"},
+    Shown{"NegativeMovingIsNone", "2FRE   1   0   0   1   1  -3", 1390, "0"},
+    Shown{"Time", "2FRE   1   0   0   1   1   1  12", 1391, "  12"},
+    Shown{"FrqVariableOutsideIsOne", "2FRQ   9", 1090, "1"},
+    Shown{"FrqCountZeroIsSeven", "2FRQ   1   0   0", 1092, "7"},
+    Shown{"FrqCountAboveSevenIsSeven", "2FRQ   1   0   9", 1092, "7"},
+    Shown{"FrqSixCharacterIdentifier", "2FRQ   2   5   3     CP1     100   2500.      30", 1094, "   CP1"},
+    Shown{"FrqValues", "2FRQ   2   5   3     CP1     100   2500.      30      40", 1095, "100\r\n2500.\r\n30"},
+    Shown{"FrqSixteenCharacterIdentifier", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1094, " WR-ALPHA-000001"},
+    Shown{"FrqSixteenCharacterValues", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1095, "1234.5"},
+    Shown{"FrqSixteenCharacterRow", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1002, "17 - 32"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(Reservoirs, EditFill, testing::Values(
+    Shown{"TableOutsideIsZero", "2RES   9   0   1", 1301, "0"},
+    Shown{"MonthFour", "2RES   0   4   1", 1300, "4"},
+    Shown{"MonthFourSays", "2RES   0   4   1", 1293, "The month for which the analysis is performed"},
+    Shown{"CountAboveTwentyIsTwenty", "2RES   0   0  25", 1097, "20"},
+    Shown{"CountNotANumberIsTwenty", "2RES   0   0 ABC", 1097, "20"},
+    Shown{"CountSaysReservoirs", "2RES   0   0   2", 1180, "number of reservoirs"},
+    Shown{"Reservoirs", "2RES   0   0   2    RES1    RES2    RES3", 1099, "RES1\r\nRES2"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(Type3AndType4, EditFill, testing::Values(
+    Shown{"OutputIdentifier", "3NAT  NA   1    1.25", 1114, "NA"},
+    Shown{"GroupedByYear", "3NAT  NA   1    1.25", 1115, "1"},
+    Shown{"GroupingUnknownIsByControlPoint", "3NAT  NA   7", 1115, "0"},
+    Shown{"Factor", "3NAT  NA   1    1.25", 1117, "    1.25"},
+    Shown{"ReleaseCountBlankIsFive", "4SWR   1", 1119, "5"},
+    Shown{"ReleaseCountOutsideIsOne", "4SGP   1   9", 1125, "1"},
+    Shown{"ReleaseTableTypeUnknownLeavesTheList", "4SWR   7   1", 1117, ""},
+    Shown{"ReleaseRights", "4SWR   1   2             WR7WR-LONGER-NAME-1", 1121, "WR7\r\nWR-LONGER-NAME-1"},
+    Shown{"LoopVariableLimitedToTwo", "4ZZF   5", 1394, "2"},
+    Shown{"LoopCountLimitedToMinusEight", "4ZZF   0   0  -9", 1396, "-8"},
+    Shown{"LoopMonthTwelve", "4ZZF   0  12", 1395, "12"},
+    Shown{"FlowsVariableOutsideIsZero", "4ZZZ   0   0   0   7", 1405, "0"},
+    Shown{"FlowsCountOutsideIsTheFirst", "4ZZZ   0   0   0   0   9", 1406, "-8"},
+    Shown{"FlowsPlotTableLimitedToFive", "4ZZZ   0   9", 1403, "5"},
+    Shown{"FlowsRight", "4ZZZ   1   4   0   1   3           BEGIN", 1407, "           BEGIN"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(Budget, EditFill, testing::Values(
+    Shown{"ControlPoint", "2BUD     CP2   0   0", 1312, "CP2"},
+    Shown{"FirstYearZeroSaysMor", "2BUD     CP2   0   0", 1313, "First year of MOR simulation is adopted"},
+    Shown{"FirstYear", "2BUD        1950", 1320, "1950"},
+    Shown{"FirstYearSaysBudget", "2BUD        1950", 1313, "First year of water budget computations"},
+    Shown{"SequenceBlankIsZero", "2BUD", 1323, "0"},
+    Shown{"SequenceMinusOneIsZero", "2BUD                  -1", 1323, "0"},
+    Shown{"SequenceUnknownIsOne", "2BUD                   7", 1323, "1"},
+    Shown{"StorageUnknownIsTwo", "2BUD                       7", 1324, "2"},
+    Shown{"InflowsZeroIsOne", "2BUD                           0", 1325, "1"},
+    Shown{"InflowsUnknownIsThree", "2BUD                           9", 1325, "3"},
+    Shown{"OutletMinusOneIsZero", "2BUD                              -1", 1326, "0"},
+    Shown{"BasinBlankIsOne", "2BUD", 1327, "1"},
+    Shown{"BasinMinusOne", "2BUD                                  -1", 1327, "-1"},
+    Shown{"BasinUnknownIsTwo", "2BUD                                   5", 1327, "2"}), shown_name);
+
+INSTANTIATE_TEST_SUITE_P(TimeSeries, EditFill, testing::Values(
+    Shown{"Identifier", "2NAT", 1181, "2NAT"},
+    Shown{"AnnualTable", "2NAT   1", 1101, "1"},
+    Shown{"AnnualTableUnknownIsZero", "2NAT   7", 1101, "0"},
+    Shown{"PlotTableUnknownLeavesTheList", "2NAT   0   9", 1103, ""},
+    Shown{"More", "2NAT   0   0   1", 1102, "1"},
+    Shown{"IdentifierTypeUnknownIsZero", "2NAT   0   0   0   7", 1107, "0"},
+    Shown{"CountLimitedToMinusEight", "2NAT   0   0   0   0  -9", 1109, "-8"},
+    Shown{"NegativeCountSaysPrevious", "2NAT   0   0   0   0  -2", 1110,
+          "table includes ABS(NUM) of type ID's of previous record"},
+    Shown{"NegativeCountBlanksTheIdenColumns", "2NAT   0   0   0   0  -2", 1182, " "},
+    Shown{"BlankDecimalsShowABlank", "2NAT   0   0   0   0   0", 1112, " "},
+    Shown{"Decimals", "2NAT   0   0   0   0   0   2", 1112, "2"},
+    Shown{"MovingAboveTwoIsTwo", "2NAT   0   0   0   0   0       5", 1114, "2"},
+    Shown{"Time", "2NAT   0   0   0   0   0         12", 1328, "12"},
+    Shown{"TimeSays", "2NAT   0   0   0   0   0         12", 1329, "number of months for moving averages or totals"},
+    Shown{"MultiplierZeroSaysDefault", "2NAT   0   0   0   0   0               0", 1117,
+          "default multiplier factor = 1.0"},
+    Shown{"Multiplier", "2NAT   0   0   0   0   0                 1.5", 1308, "     1.5"},
+    Shown{"MultiplierSays", "2NAT   0   0   0   0   0                 1.5", 1117, "multiplier factor"}), shown_name);
+
+// Comments: the identifier picks the entry, columns 5-152 the text.
+INSTANTIATE_TEST_SUITE_P(Comments, EditFill, testing::Values(
+    Shown{"Comm", "COMM text", 1306, "COMM"},
+    Shown{"FourStars", "****text", 1306, "****"},
+    Shown{"TwoStarsAfterBlanks", "  ** text", 1306, "**"},
+    Shown{"TwoStarsBeforeBlanks", "**   text", 1306, "**"},
+    Shown{"CommentText", "  ** text", 1030, " text" + std::string(143, ' ')}), shown_name);
+
+TEST(EditFill, TitleShowsColumnsFiveToSeventyEightWithTheirBlanks) {
+  Filled filled({"TITL  DEMO BASIN" + std::string(100, 'x')});
+  EXPECT_EQ(filled.text(1028), "  DEMO BASIN" + std::string(62, 'x'));
+  EXPECT_EQ(filled.user().text_limit(1028), 74);
+}
+
+struct Limit {
+  std::string line;
+  int control;
+  int limit;
+};
+
+void PrintTo(const Limit& l, std::ostream* os) { *os << l.line.substr(0, 4) << "/" << l.control; }
+
+class EditTextLimit : public testing::TestWithParam<Limit> {};
+
+TEST_P(EditTextLimit, IsTheFieldsWidth) {
+  Filled filled({GetParam().line});
+  EXPECT_EQ(filled.user().text_limit(GetParam().control), GetParam().limit);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextFields, EditTextLimit, testing::Values(
+    Limit{"COMM", 1030, 148}, Limit{"UNIT", 1248, 5}, Limit{"UNIT", 1029, 5}, Limit{"3NAT", 1114, 2},
+    Limit{"3NAT", 1117, 8}, Limit{"2REL", 1081, 8}));
+
+TEST(EditFill, AddButtonReadsOk) {
+  Filled filled({"2SCP   0   0"});
+  EXPECT_EQ(filled.text(1161), "OK");
+}
+
+TEST(EditFill, SharedDialogShowsTheRecordType) {
+  Filled filled({"3U+D  UD"});
+  EXPECT_EQ(filled.dialog->caption(), "3U+D record - Unappropriated Flows plus Streamflow Depletions");
+  EXPECT_EQ(filled.text(1183), "3U+D");
+}
+
+// The storage lines of a 2RES record fill their lists too: without them OK
+// would drop the record's storages.
+TEST(EditFill, ReservoirStoragesComeFromTheSecondAndThirdLines) {
+  Filled filled({"2RES   0   0   2      R1      R2", "2RES               50000     600", "2RES" + std::string(20, ' ') + "       5"});
+  EXPECT_EQ(filled.text(1100), "50000\r\n600");
+  EXPECT_EQ(filled.text(1102), "\r\n5");
+}
+
+struct Follow {
+  std::string name;
+  std::string line;
+  std::string iden;
+  std::string identifiers;
+  std::string columns;
+  std::string variable;
+};
+
+void PrintTo(const Follow& f, std::ostream* os) { *os << f.name; }
+
+class SeriesIdentifiers : public testing::TestWithParam<Follow> {};
+
+TEST_P(SeriesIdentifiers, ComeFromTheIdenLineInTheFieldsOfTheirType) {
+  const auto& f = GetParam();
+  Filled filled({f.line, f.iden});
+  EXPECT_EQ(filled.text(1111), f.identifiers);
+  EXPECT_EQ(filled.text(1110), "number of identifiers to follow");
+  EXPECT_EQ(filled.text(1182), f.columns);
+  EXPECT_EQ(filled.text(1183), f.variable);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByType, SeriesIdentifiers, testing::Values(
+    Follow{"ControlPoints", "2NAT   0   0   0   0   2", "IDEN     CP1     CP2     CP3", "CP1\r\nCP2", "25 - 88",
+           "IDEN"},
+    Follow{"WaterRights", "2DIV   0   0   0   1   2", "IDEN WR-ALPHA-000001             WR2",
+           "WR-ALPHA-000001\r\nWR2", "25 - 152", "IDEN16"},
+    Follow{"Reservoirs", "2EPD   0   0   0   2   1", "IDEN    RES1", "RES1", "25 - 88", "IDEN"},
+    Follow{"Groups", "2SHT   0   0   0   3   2", "IDENGROUP001      G2", "GROUP001\r\nG2", "25 - 88", "IDEN8"}));
+
+TEST(SeriesIdentifiers, AreNotReadWithoutACount) {
+  Filled filled({"2NAT   0   0   0   0   0", "IDEN     CP1"});
+  EXPECT_EQ(filled.text(1111), "");
+  EXPECT_EQ(filled.text(1110), "include all of type ID's in table");
+}
+
+struct Layout {
+  std::string name;
+  std::string line;
+  int layout;
+  std::vector<std::string> values;  // value boxes 1346, 1355, 1360
+};
+
+void PrintTo(const Layout& l, std::ostream* os) { *os << l.name; }
+
+class IdenLayout : public testing::TestWithParam<Layout> {};
+
+TEST_P(IdenLayout, IsFoundAndCutsTheRecordIntoTheValueBoxes) {
+  const auto& l = GetParam();
+  Filled filled({l.line});
+  EXPECT_EQ(filled.tin.IDEN_LAYOUT, l.layout);
+  EXPECT_TRUE(filled.dialog->checked(1348 + l.layout));
+  EXPECT_EQ(filled.tin.IDEN_TEXT, fit(l.line.substr(4), 252));
+  const int boxes[] = {1346, 1355, 1360};
+  for (std::size_t k = 0; k < l.values.size(); ++k) EXPECT_EQ(filled.text(boxes[k]), l.values[k]) << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, IdenLayout, testing::Values(
+    Layout{"TypeAndCount", "IDEN   2   5", 0, {"   2", "   5", " "}},
+    Layout{"ControlPoints", "IDEN     CP1     CP2", 1, {"     CP1", "     CP2", "        "}},
+    Layout{"WaterRights", "IDEN WR-ALPHA-000001 WR-BETA-0000002", 2, {" WR-ALPHA-000001", " WR-BETA-0000002"}},
+    Layout{"Groups", "IDEN GROUP01 GROUP02", 3, {" GROUP01", " GROUP02"}},
+    // Guessed as control points, but an eight-character identifier would
+    // lose its first two characters there: water right groups keep it.
+    Layout{"GroupThatLooksLikeControlPoints", "IDENGROUP001      G2", 3, {"GROUP001", "      G2"}}));
+
+TEST(IdenLayout, ButtonsReCutTheRecordWhenEdited) {
+  Filled filled({"IDEN     CP1     CP2"});
+  filled.user().user_click(1350);
+  EXPECT_EQ(filled.tin.IDEN_LAYOUT, 2);
+  EXPECT_EQ(filled.text(1346), "     CP1     CP2");
+  EXPECT_EQ(filled.text(1344), "IDEN16(1)");
+}
+
+}  // namespace
+}  // namespace tarnex::tin::test

@@ -1,0 +1,180 @@
+// The TIN file on disk: reading it into lines (line ends, binary content, the
+// 256-line and 256-column limits), finding a name in any letter case, the
+// new-file probe, and writing 152 columns without ever losing the old file.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "file_size_limit.h"
+#include "tin/tin_file_reader.h"
+#include "tin/tin_file_writer.h"
+#include "ui/fixed_text.h"
+#include "working_directory.h"
+
+namespace tarnex::tin {
+namespace {
+
+namespace fs = std::filesystem;
+using Outcome = TinFileRead::Outcome;
+using templates::test::FileSizeLimit;
+using templates::test::WorkingDirectory;
+
+std::string repeated(const std::string& line, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += line;
+  return text;
+}
+
+struct ReadCase {
+  const char* name;
+  std::string content;
+  Outcome outcome;
+  std::vector<std::string> lines;
+};
+
+TEST(ReadTinFile, SplitsLinesAndRefusesWhatIsNoTinFile) {
+  const ReadCase cases[] = {
+      {"empty file", "", Outcome::kRead, {}},
+      {"LF line ends", "TITL a\nENDF\n", Outcome::kRead, {"TITL a", "ENDF"}},
+      {"CR LF line ends", "TITL a  \r\nENDF\r\n", Outcome::kRead, {"TITL a  ", "ENDF"}},
+      {"no line end at the end", "TITL a\nENDF", Outcome::kRead, {"TITL a", "ENDF"}},
+      {"CR at the very end", "ENDF\r", Outcome::kRead, {"ENDF"}},
+      {"empty lines", "\nA\n\n", Outcome::kRead, {"", "A", ""}},
+      {"tab kept", "COMM\tx\n", Outcome::kRead, {"COMM\tx"}},
+      {"non-ASCII text kept", "COMM caf\xC3\xA9\n", Outcome::kRead, {"COMM caf\xC3\xA9"}},
+      {"line of 200 loads whole", std::string(200, 'x') + "\n", Outcome::kRead, {std::string(200, 'x')}},
+      {"line of 300 cut to 256", std::string(300, 'x') + "\r\n", Outcome::kRead, {std::string(256, 'x')}},
+      {"NUL byte", std::string("TITL\0a\n", 7), Outcome::kNotText, {}},
+      {"control character", "TITL\x01\n", Outcome::kNotText, {}},
+      {"DEL character", "TITL\x7F\n", Outcome::kNotText, {}},
+      {"CR inside a line", "TITL\rENDF\n", Outcome::kNotText, {}},
+      {"256 lines", repeated("x\n", 256), Outcome::kRead, std::vector<std::string>(256, "x")},
+      {"257 lines", repeated("x\n", 257), Outcome::kTooManyLines, {}},
+      {"257th line without line end", repeated("x\n", 256) + "y", Outcome::kTooManyLines, {}},
+      {"257th line empty", repeated("x\n", 256) + "\n", Outcome::kTooManyLines, {}},
+  };
+  for (const auto& c : cases) {
+    WorkingDirectory directory;
+    directory.put("a.tin", c.content);
+    const auto read = read_tin_file("a.tin");
+    EXPECT_EQ(read.outcome, c.outcome) << c.name;
+    EXPECT_EQ(read.lines, c.lines) << c.name;
+  }
+}
+
+TEST(ReadTinFile, CannotOpenAMissingFileOrADirectory) {
+  WorkingDirectory directory;
+  fs::create_directory("d.tin");
+  for (const char* name : {"missing.tin", "d.tin", "nowhere/a.tin"}) {
+    EXPECT_EQ(read_tin_file(name).outcome, Outcome::kCannotOpen) << name;
+  }
+}
+
+TEST(ExistingFileName, FindsTheFileInAnyLetterCase) {
+  WorkingDirectory directory;
+  directory.put("BASIN.TIN", "ENDF\n");
+  directory.put("x.tin", "ENDF\n");
+  directory.put("X.TIN", "ENDF\n");
+  directory.put("Two.tin", "ENDF\n");
+  directory.put("TWO.tin", "ENDF\n");
+  fs::create_directory("sub");
+  directory.put("sub/Deep.Tin", "ENDF\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"BASIN.tin", "BASIN.TIN"},    {"basin.tin", "BASIN.TIN"},     {"x.tin", "x.tin"},
+      {"X.TIN", "X.TIN"},            {"two.tin", "TWO.tin"},         {"sub/deep.tin", "sub/Deep.Tin"},
+      {"new.tin", "new.tin"},        {"nowhere/a.tin", "nowhere/a.tin"}, {"BASIN.tin.tin", "BASIN.tin.tin"},
+  };
+  for (const auto& [typed, found] : cases) EXPECT_EQ(existing_file_name(typed), found) << typed;
+}
+
+TEST(CanCreateNewFile, LeavesNothingOnDisk) {
+  WorkingDirectory directory;
+  EXPECT_TRUE(can_create_new_file("x.tin"));
+  EXPECT_EQ(directory.file_count(), 0u);
+  directory.put("old.tin", "ENDF\n");
+  EXPECT_FALSE(can_create_new_file("old.tin"));
+  EXPECT_EQ(directory.read("old.tin"), "ENDF\n");
+  EXPECT_FALSE(can_create_new_file("nowhere/x.tin"));
+  EXPECT_EQ(directory.file_count(), 1u);
+}
+
+RecordList list_of(const std::vector<std::string>& lines) {
+  RecordList list;
+  list.append(lines);
+  return list;
+}
+
+std::string written_line(const std::string& text) { return fit(text, kWrittenColumns) + "\n"; }
+
+TEST(WriteTinFile, WritesTheFirst152ColumnsOfEveryLine) {
+  WorkingDirectory directory;
+  directory.put("x.tin", "the old contents, longer than the new ones\n" + std::string(2000, 'o'));
+  const auto long_line = std::string(150, 'a') + "bcdefgh" + std::string(43, 'z');
+  ASSERT_TRUE(write_tin_file("x.tin", list_of({"TITL  a title", long_line, "", "ENDF"})));
+  EXPECT_EQ(directory.read("x.tin"), written_line("TITL  a title") + std::string(150, 'a') + "bc\n" +
+                                         written_line("") + written_line("ENDF"));
+  EXPECT_EQ(directory.file_count(), 1u);
+}
+
+TEST(WriteTinFile, AnEmptyListWritesAnEmptyFile) {
+  WorkingDirectory directory;
+  ASSERT_TRUE(write_tin_file("new.tin", RecordList{}));
+  EXPECT_EQ(directory.read("new.tin"), "");
+}
+
+TEST(WriteTinFile, FailureLeavesTheOldFileIntactAndNoOtherFile) {
+  WorkingDirectory directory;
+  const auto old = repeated("COMM the user's own record\n", 20);
+  directory.put("x.tin", old);
+  {
+    const FileSizeLimit full_disk(300);
+    EXPECT_FALSE(write_tin_file("x.tin", list_of(std::vector<std::string>(10, "COMM new"))));
+  }
+  EXPECT_EQ(directory.read("x.tin"), old);
+  EXPECT_EQ(directory.file_count(), 1u);
+}
+
+TEST(WriteTinFile, RefusesADirectoryOrAMissingDirectory) {
+  WorkingDirectory directory;
+  fs::create_directory("d.tin");
+  directory.put("d.tin/inside", "kept");
+  EXPECT_FALSE(write_tin_file("d.tin", list_of({"ENDF"})));
+  EXPECT_EQ(directory.read("d.tin/inside"), "kept");
+  EXPECT_FALSE(write_tin_file("nowhere/x.tin", list_of({"ENDF"})));
+  EXPECT_EQ(directory.file_count(), 1u);
+}
+
+TEST(WriteTinFile, LeavesAReadOnlyFileAlone) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
+  WorkingDirectory directory;
+  directory.put("x.tin", "ENDF\n");
+  fs::permissions("x.tin", fs::perms::owner_read);
+  EXPECT_FALSE(write_tin_file("x.tin", list_of({"TITL"})));
+  EXPECT_EQ(directory.read("x.tin"), "ENDF\n");
+}
+
+TEST(WriteTinFile, KeepsTheFilesPermissions) {
+  WorkingDirectory directory;
+  directory.put("x.tin", "ENDF\n");
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions("x.tin", mode);
+  ASSERT_TRUE(write_tin_file("x.tin", list_of({"ENDF"})));
+  EXPECT_EQ(fs::status("x.tin").permissions(), mode);
+}
+
+TEST(WriteTinFile, ALinkKeepsPointingAtTheFileItNames) {
+  WorkingDirectory directory;
+  fs::create_directory("data");
+  directory.put("data/real.tin", "old\n");
+  fs::create_symlink("data/real.tin", "link.tin");
+  ASSERT_TRUE(write_tin_file("link.tin", list_of({"ENDF"})));
+  EXPECT_TRUE(fs::is_symlink("link.tin"));
+  EXPECT_EQ(directory.read("data/real.tin"), written_line("ENDF"));
+}
+
+}  // namespace
+}  // namespace tarnex::tin
