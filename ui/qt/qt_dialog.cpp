@@ -27,6 +27,9 @@
 namespace tarnex::ui {
 namespace {
 
+// How many characters wide a list with a given number of lines opens.
+constexpr int kListColumns = 80;
+
 // A dialog that ends with Cancel (2) when closed by Escape or the title bar.
 class TemplateDialog final : public QDialog {
  public:
@@ -148,6 +151,9 @@ QWidget* QtDialog::make_widget(const ControlTemplate& control) {
     case ControlKind::ListBox: {
       auto* list = new QListWidget;
       for (const auto& item : control.items) list->addItem(from_bytes(item));
+      // A list box scrolls sideways only through a scroll bar of its dialog.
+      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      list->setTextElideMode(Qt::ElideNone);
       widget = list;
       break;
     }
@@ -162,6 +168,11 @@ QWidget* QtDialog::make_widget(const ControlTemplate& control) {
     }
   }
   if (control.fixed_pitch) widget->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  if (auto* list = qobject_cast<QListWidget*>(widget); list && control.lines > 0) {
+    const QFontMetrics metrics(list->font());
+    list->setMinimumSize(kListColumns * metrics.horizontalAdvance(QLatin1Char('0')),
+                         control.lines * metrics.lineSpacing() + 2 * list->frameWidth());
+  }
   if (control.always_scroll_bar) {
     if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
