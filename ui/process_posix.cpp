@@ -14,6 +14,7 @@
 
 #include "ui/process.h"
 #include "ui/process_command.h"
+#include "ui/spawn_attributes.h"
 
 extern char** environ;
 
@@ -188,15 +189,8 @@ std::shared_ptr<ChildProcess> start_child(const ChildStart& start) {
   route(actions, start.output, STDERR_FILENO);
 
   posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+  init_spawn_attributes(attributes, POSIX_SPAWN_SETPGROUP);
   posix_spawnattr_setpgroup(&attributes, 0);
-  // Tarnex ignores SIGPIPE; a model program must not inherit that.
-  sigset_t signals;
-  sigfillset(&signals);
-  posix_spawnattr_setsigdefault(&attributes, &signals);
-  sigemptyset(&signals);
-  posix_spawnattr_setsigmask(&attributes, &signals);
 
   pid_t process = -1;
   const int failure = ::posix_spawn(&process, argv[0], &actions, &attributes, argv.data(), envp.data());

@@ -9,6 +9,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "ui/spawn_attributes.h"
+
 extern char** environ;
 
 namespace tarnex::ui {
@@ -28,15 +30,9 @@ std::optional<int> start_detached_program(const std::vector<std::string>& argume
   posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
 
   // A session of its own, so that ending a model's process group or the
-  // terminal never reaches it; Tarnex ignores SIGPIPE and it must not.
+  // terminal never reaches it.
   posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-  sigset_t signals;
-  sigfillset(&signals);
-  posix_spawnattr_setsigdefault(&attributes, &signals);
-  sigemptyset(&signals);
-  posix_spawnattr_setsigmask(&attributes, &signals);
+  init_spawn_attributes(attributes, POSIX_SPAWN_SETSID);
 
   pid_t process = -1;
   const int failure = ::posix_spawnp(&process, argv[0], &actions, &attributes, argv.data(), environ);
