@@ -1,7 +1,9 @@
 #include "tin/create_record.h"
 
 #include "tin/catalogue.h"
+#include "shell/cursor_position.h"
 #include "tin/record_builder.h"
+#include "tin/record_setup.h"
 
 namespace tarnex::tin {
 
@@ -11,11 +13,7 @@ void create_record(TinState& tin, ui::Ui& ui, std::string_view code) {
   if (!record) return;
   auto dialog = ui.make_dialog(record->dialog);
   if (!dialog) return;
-  // The dialogs that several record types share take the type into their
-  // read-only identifier field, from which the builder writes columns 1-4.
-  for (const auto& field : record->fields) {
-    if (field.kind == Kind::kReadOnly && field.first == 1) dialog->set_text(field.control, code);
-  }
+  set_up_for_create(tin, *dialog, code, CURSORPOSITION);
   dialog->set_callback(record->add_button, ui::Event::Click, record_builder(tin, ui));
   dialog->run_modal();
 }

@@ -8,6 +8,7 @@
 #include "tin/editor_help.h"
 #include "tin/editor_ids.h"
 #include "tin/list_operations.h"
+#include "tin/record_editing.h"
 #include "tin/message_dialog.h"
 #include "tin/tin_file_writer.h"
 #include "ui/fixed_text.h"
@@ -79,6 +80,11 @@ void FILEVIEW(TinState& tin, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui:
     case kHelp:
       show_message(ui, "Help", editor_help_text());
       show_records(dialog, tin.records, dialog.selected(kFileView));
+      break;
+    case kEdit:
+      if (const auto selection = edit_record(tin, ui, dialog.selected(kFileView))) {
+        show_records(dialog, tin.records, *selection);
+      }
       break;
     case kColumnScroll:
       scroll(tin.records, dialog);

@@ -40,6 +40,8 @@ std::optional<std::string> value_of(const OptionField& field, std::string_view l
   return std::to_string(std::clamp(*number, field.low, field.high));
 }
 
+}  // namespace
+
 int entry_of(const ui::Dialog& dialog, int control, std::string_view text) {
   const int count = dialog.item_count(control);
   for (int item = 1; item <= count; ++item) {
@@ -47,8 +49,6 @@ int entry_of(const ui::Dialog& dialog, int control, std::string_view text) {
   }
   return 0;
 }
-
-}  // namespace
 
 OptionChoice read_option(const OptionField& field, std::string_view line, const ui::Dialog& dialog) {
   const auto value = value_of(field, line);

@@ -58,4 +58,7 @@ struct OptionChoice {
 };
 OptionChoice read_option(const OptionField& field, std::string_view line, const ui::Dialog& dialog);
 
+// The 1-based entry of a list or combo whose text is `text`; 0 when none is.
+int entry_of(const ui::Dialog& dialog, int control, std::string_view text);
+
 }  // namespace tarnex::tin

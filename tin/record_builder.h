@@ -22,11 +22,12 @@ std::vector<std::string> build_record(const RecordDialog& record, const ui::Dial
 // button. Edit puts them in place of the old record.
 std::vector<std::string> build_on_click(const TinState& tin, const ui::Dialog& dialog, int control_id);
 
-// What the builder reads from a dialog, for those that fill the dialog from
-// a record and must show it as the builder will read it back. No variant:
-constexpr int kNoVariant = -1;
+// How the builder reads a dialog, for Edit to fill it from a record exactly
+// as the builder will read it back.
+
 // Which of the record's alternative fields (`Field::only`) the dialog's
-// values choose, or kNoVariant.
+// values choose; kNoVariant when they choose none.
+constexpr int kNoVariant = -1;
 int variant_of(const RecordDialog& record, const ui::Dialog& dialog, int iden_layout);
 // True when the field is written under that variant.
 bool applies(const Field& field, int variant);

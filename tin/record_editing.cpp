@@ -15,15 +15,19 @@
 namespace tarnex::tin {
 namespace {
 
-std::vector<std::string> lines_of(const RecordList& list, const RecordLines& lines) {
+// The record's lines as its dialog reads them. A lone 2RES storage line is
+// read after a first line that holds nothing but the identifier, so that
+// its values show as storages and OK gives it the first line it lacks.
+std::vector<std::string> lines_of(const RecordList& list, const RecordLines& lines, const RecordDialog& record) {
   std::vector<std::string> text;
+  if (lines.extent == Extent::kLoneStorage) text.emplace_back(record.code);
   for (int k = lines.first; k < lines.first + lines.length; ++k) text.push_back(list.line(k));
   return text;
 }
 
-std::string no_room_text(const RecordLines& lines, std::size_t rebuilt) {
-  return "\r\nThe ORBEN file already holds " + std::to_string(kSlots) + " records, and it can hold no more.\r\n" +
-         "The edited record needs " + std::to_string(rebuilt) + " lines where it had " +
+std::string no_room_text(int count, const RecordLines& lines, std::size_t rebuilt) {
+  return "\r\nThe ORBEN file already holds " + std::to_string(count) + " records, and it can hold no more than " +
+         std::to_string(kSlots) + ".\r\nThe edited record needs " + std::to_string(rebuilt) + " lines where it had " +
          std::to_string(lines.length) + ", so it was left as it was.";
 }
 
@@ -38,7 +42,7 @@ std::optional<int> edit_record(TinState& tin, ui::Ui& ui, int selected) {
   if (!dialog) return std::nullopt;
 
   auto lines = record_lines(list, selected, *record);
-  set_up_for_edit(tin, *dialog, lines_of(list, lines), CURSORPOSITION);
+  set_up_for_edit(tin, *dialog, lines_of(list, lines, *record), CURSORPOSITION);
   // An IDEN line after a time series that lists no identifiers is an IDEN
   // record of its own: it stays where it is.
   if (lines.extent == Extent::kFollowOn) {
@@ -58,12 +62,12 @@ std::optional<int> edit_record(TinState& tin, ui::Ui& ui, int selected) {
 
   if (rebuilt.empty()) return selected;
   if (!replace_lines(list, lines.first, lines.length, rebuilt)) {
-    show_message(ui, "ERROR", no_room_text(lines, rebuilt.size()));
+    show_message(ui, "ERROR", no_room_text(list.count(), lines, rebuilt.size()));
     return selected;
   }
   // A 2RES record is selected by its last line, as after moving it.
   const int last = lines.first + static_cast<int>(rebuilt.size()) - 1;
-  return lines.extent == Extent::kGroup ? last : lines.first;
+  return lines.extent == Extent::kGroup || lines.extent == Extent::kLoneStorage ? last : lines.first;
 }
 
 }  // namespace tarnex::tin

@@ -14,7 +14,7 @@ RecordLines group_lines(const RecordList& list, int selected) {
   const auto group = reservoir_group(list, selected);
   int length = 1;
   while (group && length < group.length && is_storage_line(list, group.start + length)) ++length;
-  if (!group || selected >= group.start + length) return {selected, 1, Extent::kGroup};
+  if (!group || selected >= group.start + length) return {selected, 1, Extent::kLoneStorage};
   return {group.start, length, Extent::kGroup};
 }
 

@@ -8,9 +8,10 @@
 namespace tarnex::tin {
 
 enum class Extent {
-  kLine,      // one line
-  kFollowOn,  // a time series and the IDEN line after it
-  kGroup,     // the two or three lines of a 2RES record
+  kLine,         // one line
+  kFollowOn,     // a time series and the IDEN line after it
+  kGroup,        // the two or three lines of a 2RES record
+  kLoneStorage,  // a 2RES storage line whose first line is missing
 };
 
 struct RecordLines {
@@ -24,7 +25,7 @@ struct RecordLines {
 // record's own, only the record's columns tell). A 2RES line takes its
 // group, but only the 2RES storage lines of it: a line of another type in
 // the place of the group's second line is a record of its own. A 2RES line
-// of no group is a record of one line.
+// of no group is a storage line on its own.
 RecordLines record_lines(const RecordList& list, int selected, const RecordDialog& record);
 
 }  // namespace tarnex::tin

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tin/option_fields.h"
 #include "tin/record_builder.h"
 #include "tin/record_list.h"
 #include "ui/fixed_text.h"
@@ -62,14 +63,6 @@ const TextShape* shape_of(int dialog_id, int control) {
 
 std::string trimmed(sv text) { return without_trailing_blanks(remove_leading_blanks(text)); }
 
-bool is_entry(const ui::Dialog& dialog, int control, sv text) {
-  const int count = dialog.item_count(control);
-  for (int item = 1; item <= count; ++item) {
-    if (dialog.item_text(control, item) == text) return true;
-  }
-  return false;
-}
-
 std::string shaped(const ui::Dialog& dialog, int control, Shape shape, const std::string& value) {
   switch (shape) {
     case Shape::kAsIs:
@@ -82,7 +75,7 @@ std::string shaped(const ui::Dialog& dialog, int control, Shape shape, const std
       return is_blank(value) ? std::string(" ") : trimmed(value);
     case Shape::kEntryOrAsIs: {
       const auto entry = trimmed(value);
-      return !entry.empty() && is_entry(dialog, control, entry) ? entry : value;
+      return !entry.empty() && entry_of(dialog, control, entry) > 0 ? entry : value;
     }
   }
   return value;
@@ -100,7 +93,7 @@ std::string value_columns(const Field& field, std::string_view line, int k) {
 std::string list_text(const Field& field, std::string_view line, int count) {
   const int fitting = (kLineLength - field.first + 1) / field.width;
   std::vector<std::string> values;
-  for (int k = 0; k < std::min(count, fitting) && field.line == 1; ++k) values.push_back(trimmed(value_columns(field, line, k)));
+  for (int k = 0; k < std::min(count, fitting); ++k) values.push_back(trimmed(value_columns(field, line, k)));
   while (!values.empty() && values.back().empty()) values.pop_back();
   std::string text;
   for (std::size_t k = 0; k < values.size(); ++k) {

@@ -129,11 +129,12 @@ struct CreateCase {
 TEST_F(FileViewTest, CreateAppendsTheRecordOfTheChosenTypeAndSelectsIt) {
   const CreateCase cases[] = {
       {"TITL", 1257, 109, [](ui::HeadlessDialog& d) { d.user_type(1028, "A title"); }, 1133, "TITL" "A title"},
+      // with the starting values the Create set-up gives the dialog
       {"2NAT", 1263, 142, [](ui::HeadlessDialog& d) { d.user_choose(1101, "1"); }, 1165,
-       "2NAT" "   1" "            " " NUM"},
+       "2NAT   1   0   0   0   0       0           0       0"},
       {"3U+D", 1264, 144, [](ui::HeadlessDialog& d) { d.user_choose(1115, "1"); }, 1157, "3U+D" "    " "   1"},
       {"4ZZZ", 1265, 226, [](ui::HeadlessDialog& d) { d.user_type(1407, "BEGIN"); }, 1400,
-       "4ZZZ" + std::string(20, ' ') + "           BEGIN"},
+       "4ZZZ   0   0   0   0   0           BEGIN"},
   };
   load({"TITL first"});
   int count = 1;
@@ -184,13 +185,13 @@ TEST_F(FileViewTest, CreateCancelledLeavesListAndSelection) {
 TEST_F(FileViewTest, EditKeepsTheEditorOpenAndTheListAsItIs) {
   load({"TITL first", "ENDF"});
   edit([](ui::HeadlessDialog& d) {
-    d.user_click(kEdit);
+    d.user_click(kEdit);  // nothing selected: nothing opens
     d.set_selected(kFileView, 1);
-    d.user_click(kEdit);
+    d.user_click(kEdit);  // the TITL dialog opens, and is cancelled
     EXPECT_TRUE(d.running());
     EXPECT_EQ(d.selected(kFileView), 1);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, 109}));
   EXPECT_EQ(state.tin.records.count(), 2);
 }
 

@@ -137,20 +137,21 @@ INSTANTIATE_TEST_SUITE_P(TimeSeries, EditPlacement, testing::Values(
               {"A", series("0", " 1"), "IDEN     CP1", "IDEN   0   3"}, 2}),
     [](const auto& info) { return info.param.name; });
 
-// A 2RES line of no group is edited as a record of one line: its rebuilt
-// lines take its place and nothing around it moves away or goes.
+// A 2RES line of no group is a storage line whose first line is missing:
+// its values show as storages, and the rebuilt record takes its place with
+// the first line it lacked. Nothing around it moves away or goes.
 INSTANTIATE_TEST_SUITE_P(LoneReservoirLines, EditPlacement, testing::Values(
-    Placement{"StorageLineWithoutItsHead", {"A", kStorage, "B"}, 2, kReservoirDialog, {}, kReservoirOk,
-              {"A",
-               "2RES   0   0  20   50000     600",
-               "2RES",
-               "B"},
-              3},
+    Placement{"StorageLineGetsItsFirstLine", {"A", kStorage, "B"}, 2, kReservoirDialog, {}, kReservoirOk,
+              {"A", "2RES   0   0  20", kStorage, "B"}, 3},
+    Placement{"StorageLineWithReservoirs", {"A", kStorage, "B"}, 2, kReservoirDialog,
+              {choose(1097, "2"), type(1099, "R1\nR2")}, kReservoirOk, {"A", kReservoirHead, kStorage, "B"}, 3},
     // The line after a 2RES head belongs to its group only when it is a
     // storage line: a record of another type stays.
     Placement{"HeadBeforeAnotherRecord", {"A", kReservoirHead, "TITL after"}, 2, kReservoirDialog,
               {type(1100, "1\n2")}, kReservoirOk,
-              {"A", kReservoirHead, "2RES                   1       2", "TITL after"}, 3}),
+              {"A", kReservoirHead, "2RES                   1       2", "TITL after"}, 3},
+    Placement{"HeadAsTheLastLine", {"A", kReservoirHead}, 2, kReservoirDialog, {type(1100, "1\n2")}, kReservoirOk,
+              {"A", kReservoirHead, "2RES                   1       2"}, 3}),
     [](const auto& info) { return info.param.name; });
 
 struct NoDialog {
@@ -186,7 +187,9 @@ TEST(EditOpensNothing, WithoutASelection) {
 
 Lines full_list(const Lines& first_lines) {
   Lines lines = first_lines;
-  while (lines.size() < static_cast<std::size_t>(kSlots)) lines.push_back("COMM line " + std::to_string(lines.size() + 1));
+  while (lines.size() < static_cast<std::size_t>(kSlots)) {
+    lines.push_back("COMM line " + std::to_string(lines.size() + 1));
+  }
   return lines;
 }
 

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "tin/edited_record.h"
+#include "tin/option_fields.h"
 #include "tin/record_setup.h"
 #include "ui/fixed_text.h"
 #include "ui/headless/headless_ui.h"
@@ -58,28 +60,21 @@ TEST_P(EditFill, ShowsTheRecordsColumns) {
 
 INSTANTIATE_TEST_SUITE_P(File, EditFill, testing::Values(
     Shown{"OutputFormZero", "FILE   0", 1332, "0"},
-    Shown{"OutputFormZeroSaysDefault", "FILE   0", 1335, "Default text file version of MOR OUT or CRM file"},
     Shown{"OutputFormAboveOneIsOne", "FILE   7", 1332, "1"},
     Shown{"OutputFormOneSaysBinary", "FILE   7", 1335, "Binary machine language version of OUT or CRM file"},
-    Shown{"OutputFormLettersAreZero", "FILE  AB", 1332, "0"},
     Shown{"DssLevelBlankIsTwo", "FILE", 1333, "2"},
     Shown{"DssLevelZeroIsTwo", "FILE       0", 1333, "2"},
     Shown{"DssLevelZeroSaysMessages", "FILE       0", 1336, "Error or warning messages if DSS problems occur"},
-    Shown{"DssLevelMinusOne", "FILE      -1", 1333, "-1"},
-    Shown{"DssLevelNine", "FILE       9", 1336, "Maximum level of debugging messages"},
     Shown{"DssLevelUnknownIsTwo", "FILE       5", 1333, "2"},
     Shown{"DssLevelUnknownSaysMessage", "FILE       5", 1336, "Error or warning message if DSS problems occur"},
     Shown{"DssMonth", "FILE         JUN", 1338, "JUN"},
-    Shown{"DssMonthBlankIsJanuary", "FILE", 1338, "JAN"},
     Shown{"DssMonthUnknownIsJanuary", "FILE         XYZ", 1338, "JAN"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(UnitAndType1, EditFill, testing::Values(
     Shown{"UnitAsTyped", "UNIT CFS KW    DEC  -10", 1248, " CFS "},
-    Shown{"HydropowerUnitAsTyped", "UNIT CFS KW    DEC  -10", 1029, "KW   "},
     Shown{"FirstMonth", "UNIT CFS KW    DEC  -10", 1272, "DEC"},
     Shown{"NegativePageOptionIsMinusOne", "UNIT CFS KW    DEC  -10", 1273, "-1"},
     Shown{"NegativePageOptionSaysNoBreaks", "UNIT CFS KW    DEC  -10", 1274, "No page breaks"},
-    Shown{"PositivePageOptionIsZero", "UNIT                  12", 1273, "0"},
     Shown{"ListingInColumnEight", "1CPT   5", 1251, "5"},
     Shown{"ListingUnknownIsZero", "1CPT   X", 1251, "0"},
     Shown{"OrderOutsideTheListIsOne", "1CPT          7", 1253, "1"},
@@ -88,18 +83,14 @@ INSTANTIATE_TEST_SUITE_P(UnitAndType1, EditFill, testing::Values(
           "List only control points with INMETHOD=0 or 1"},
     Shown{"RecordsAnyDigitListsAllBut", "1REC   7", 1039, "1"},
     Shown{"RecordsAnyDigitSaysAllBut", "1REC   7", 1054, "list all records except those specified"},
-    Shown{"RecordsZero", "1REC   0", 1039, "0"},
     Shown{"SummaryFour", "1SUM   4", 1043, "4"},
     Shown{"SummaryUnknownIsZero", "1SUM   9", 1043, "0"},
     Shown{"SummaryUnknownSaysTotals", "1SUM   9", 1055, "summary by cp with only totals"},
-    Shown{"SummaryZeroSaysTotalsPrinted", "1SUM   0", 1055, "summary by cp with only totals printed"},
-    Shown{"SortThree", "1SRT   3   1", 1045, "3"},
-    Shown{"SortInstreamRights", "1SRT   3   1", 1057, "instream flow rights are included"}), shown_name);
+    Shown{"SummaryZeroSaysTotalsPrinted", "1SUM   0", 1055, "summary by cp with only totals printed"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Summaries, EditFill, testing::Values(
     Shown{"TableTypeInColumnEight", "2SCP   2", 1047, "2"},
     Shown{"TableTypeUnknownIsAnnual", "2SCP   7", 1047, "0"},
-    Shown{"CountThree", "2SCP   0   3     CP1     CP2     CP3", 1048, "3"},
     Shown{"CountThreeSaysToFollow", "2SCP   0   3     CP1     CP2     CP3", 1058,
           "develop tables for control points to follow"},
     Shown{"CountThreeIdentifiers", "2SCP   0   3     CP1     CP2     CP3     CP4", 1049, "CP1\r\nCP2\r\nCP3"},
@@ -108,116 +99,84 @@ INSTANTIATE_TEST_SUITE_P(Summaries, EditFill, testing::Values(
     Shown{"BlankCountReadsEightIdentifiers",
           "2SCP   1         CP1     CP2     CP3     CP4     CP5     CP6     CP7     CP8   CP9", 1049,
           "CP1\r\nCP2\r\nCP3\r\nCP4\r\nCP5\r\nCP6\r\nCP7\r\nCP8"},
-    Shown{"NegativeCountIsZero", "2SCP   0  -2", 1048, "0"},
     Shown{"CountZeroSaysAll", "2SCP   0   0", 1058, "develop tables for all control points"},
-    Shown{"CountAboveEightIsEight", "2SRE   0  12", 1070, "8"},
     Shown{"GroupCountZeroIsOne", "2SGP   0   0", 1062, "1"},
     Shown{"WaterRights", "2SWR   1   2 WR-ALPHA-000001               B", 1053, "WR-ALPHA-000001\r\nB"},
-    Shown{"BasinTableTypeUnknownLeavesTheList", "2SBA   X", 1074, ""},
-    Shown{"BasinTableType", "2SBA   1", 1075, "monthly table"}), shown_name);
+    Shown{"BasinTableTypeUnknownLeavesTheList", "2SBA   X", 1074, ""}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Reliability, EditFill, testing::Values(
-    Shown{"MonthSeven", "2REL   7", 1084, "7"},
     Shown{"MonthSevenSaysTheMonth", "2REL   7", 1085, "The month for which the analysis is performed"},
     Shown{"MonthAboveTwelveIsAll", "2REL  13", 1084, "0"},
-    Shown{"CountFlagInColumnTwelve", "2REL   0   1", 1077, "1"},
-    Shown{"IdentifierTypeInColumnSixteen", "2REL   0   0   3", 1079, "3"},
     Shown{"IdentifierTypeUnknownIsZero", "2REL   0   0   9", 1079, "0"},
-    Shown{"CountLimitedToEight", "2REL   0   0   0  12", 1086, "8"},
     Shown{"CountLimitedToMinusEight", "2REL   0   0   0 -20", 1086, "-8"},
     Shown{"TargetAsItStands", "2REL   0   0   0   0   1500.", 1081, "   1500."},
-    Shown{"TargetSaysAnnual", "2REL   0   0   0   0   1500.", 1082, "annual diversion or hydropower target"},
     Shown{"TargetFromMor", "2REL   0   0   0   0      -1", 1082, "adopt total of targets from MOR output file"},
     Shown{"SupplementFromMor", "2RET      -1", 1266, "-1"},
     Shown{"SupplementFromMorSays", "2RET      -1", 1264, "adopt target from QARN-MOR output file"},
-    Shown{"SupplementTarget", "2RET  2500.5", 1266, "  2500.5"},
     Shown{"SupplementTargetSays", "2RET  2500.5", 1264, "enter annual diversion or hydropower target"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Frequencies, EditFill, testing::Values(
     Shown{"VariableZeroIsOne", "2FRE   0", 1085, "1"},
-    Shown{"VariableMinusSix", "2FRE  -6", 1085, "-6"},
     Shown{"VariableMinusSixSaysTotals", "2FRE  -6", 1086, "reservoir storage with only totals included in table"},
     Shown{"BlankCountIsEight", "2FRE   1   0", 1087, "8"},
     Shown{"TableAboveTwoIsTwo", "2FRE   1   0   0   5", 1388, "2"},
-    Shown{"MethodBlankIsOne", "2FRE   1   0   0   1", 1389, "1"},
     Shown{"NegativeMovingIsNone", "2FRE   1   0   0   1   1  -3", 1390, "0"},
-    Shown{"Time", "2FRE   1   0   0   1   1   1  12", 1391, "  12"},
     Shown{"FrqVariableOutsideIsOne", "2FRQ   9", 1090, "1"},
     Shown{"FrqCountZeroIsSeven", "2FRQ   1   0   0", 1092, "7"},
-    Shown{"FrqCountAboveSevenIsSeven", "2FRQ   1   0   9", 1092, "7"},
     Shown{"FrqSixCharacterIdentifier", "2FRQ   2   5   3     CP1     100   2500.      30", 1094, "   CP1"},
     Shown{"FrqValues", "2FRQ   2   5   3     CP1     100   2500.      30      40", 1095, "100\r\n2500.\r\n30"},
     Shown{"FrqSixteenCharacterIdentifier", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1094, " WR-ALPHA-000001"},
-    Shown{"FrqSixteenCharacterValues", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1095, "1234.5"},
     Shown{"FrqSixteenCharacterRow", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1002, "17 - 32"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Reservoirs, EditFill, testing::Values(
     Shown{"TableOutsideIsZero", "2RES   9   0   1", 1301, "0"},
-    Shown{"MonthFour", "2RES   0   4   1", 1300, "4"},
     Shown{"MonthFourSays", "2RES   0   4   1", 1293, "The month for which the analysis is performed"},
     Shown{"CountAboveTwentyIsTwenty", "2RES   0   0  25", 1097, "20"},
     Shown{"CountNotANumberIsTwenty", "2RES   0   0 ABC", 1097, "20"},
-    Shown{"CountSaysReservoirs", "2RES   0   0   2", 1180, "number of reservoirs"},
     Shown{"Reservoirs", "2RES   0   0   2    RES1    RES2    RES3", 1099, "RES1\r\nRES2"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Type3AndType4, EditFill, testing::Values(
-    Shown{"OutputIdentifier", "3NAT  NA   1    1.25", 1114, "NA"},
     Shown{"GroupedByYear", "3NAT  NA   1    1.25", 1115, "1"},
     Shown{"GroupingUnknownIsByControlPoint", "3NAT  NA   7", 1115, "0"},
-    Shown{"Factor", "3NAT  NA   1    1.25", 1117, "    1.25"},
     Shown{"ReleaseCountBlankIsFive", "4SWR   1", 1119, "5"},
     Shown{"ReleaseCountOutsideIsOne", "4SGP   1   9", 1125, "1"},
     Shown{"ReleaseTableTypeUnknownLeavesTheList", "4SWR   7   1", 1117, ""},
     Shown{"ReleaseRights", "4SWR   1   2             WR7WR-LONGER-NAME-1", 1121, "WR7\r\nWR-LONGER-NAME-1"},
     Shown{"LoopVariableLimitedToTwo", "4ZZF   5", 1394, "2"},
     Shown{"LoopCountLimitedToMinusEight", "4ZZF   0   0  -9", 1396, "-8"},
-    Shown{"LoopMonthTwelve", "4ZZF   0  12", 1395, "12"},
     Shown{"FlowsVariableOutsideIsZero", "4ZZZ   0   0   0   7", 1405, "0"},
     Shown{"FlowsCountOutsideIsTheFirst", "4ZZZ   0   0   0   0   9", 1406, "-8"},
-    Shown{"FlowsPlotTableLimitedToFive", "4ZZZ   0   9", 1403, "5"},
     Shown{"FlowsRight", "4ZZZ   1   4   0   1   3           BEGIN", 1407, "           BEGIN"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Budget, EditFill, testing::Values(
     Shown{"ControlPoint", "2BUD     CP2   0   0", 1312, "CP2"},
     Shown{"FirstYearZeroSaysMor", "2BUD     CP2   0   0", 1313, "First year of MOR simulation is adopted"},
-    Shown{"FirstYear", "2BUD        1950", 1320, "1950"},
     Shown{"FirstYearSaysBudget", "2BUD        1950", 1313, "First year of water budget computations"},
-    Shown{"SequenceBlankIsZero", "2BUD", 1323, "0"},
     Shown{"SequenceMinusOneIsZero", "2BUD                  -1", 1323, "0"},
     Shown{"SequenceUnknownIsOne", "2BUD                   7", 1323, "1"},
     Shown{"StorageUnknownIsTwo", "2BUD                       7", 1324, "2"},
-    Shown{"InflowsZeroIsOne", "2BUD                           0", 1325, "1"},
     Shown{"InflowsUnknownIsThree", "2BUD                           9", 1325, "3"},
-    Shown{"OutletMinusOneIsZero", "2BUD                              -1", 1326, "0"},
     Shown{"BasinBlankIsOne", "2BUD", 1327, "1"},
-    Shown{"BasinMinusOne", "2BUD                                  -1", 1327, "-1"},
     Shown{"BasinUnknownIsTwo", "2BUD                                   5", 1327, "2"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(TimeSeries, EditFill, testing::Values(
     Shown{"Identifier", "2NAT", 1181, "2NAT"},
-    Shown{"AnnualTable", "2NAT   1", 1101, "1"},
     Shown{"AnnualTableUnknownIsZero", "2NAT   7", 1101, "0"},
     Shown{"PlotTableUnknownLeavesTheList", "2NAT   0   9", 1103, ""},
-    Shown{"More", "2NAT   0   0   1", 1102, "1"},
     Shown{"IdentifierTypeUnknownIsZero", "2NAT   0   0   0   7", 1107, "0"},
     Shown{"CountLimitedToMinusEight", "2NAT   0   0   0   0  -9", 1109, "-8"},
     Shown{"NegativeCountSaysPrevious", "2NAT   0   0   0   0  -2", 1110,
           "table includes ABS(NUM) of type ID's of previous record"},
     Shown{"NegativeCountBlanksTheIdenColumns", "2NAT   0   0   0   0  -2", 1182, " "},
     Shown{"BlankDecimalsShowABlank", "2NAT   0   0   0   0   0", 1112, " "},
-    Shown{"Decimals", "2NAT   0   0   0   0   0   2", 1112, "2"},
     Shown{"MovingAboveTwoIsTwo", "2NAT   0   0   0   0   0       5", 1114, "2"},
-    Shown{"Time", "2NAT   0   0   0   0   0         12", 1328, "12"},
     Shown{"TimeSays", "2NAT   0   0   0   0   0         12", 1329, "number of months for moving averages or totals"},
     Shown{"MultiplierZeroSaysDefault", "2NAT   0   0   0   0   0               0", 1117,
           "default multiplier factor = 1.0"},
-    Shown{"Multiplier", "2NAT   0   0   0   0   0                 1.5", 1308, "     1.5"},
     Shown{"MultiplierSays", "2NAT   0   0   0   0   0                 1.5", 1117, "multiplier factor"}), shown_name);
 
 // Comments: the identifier picks the entry, columns 5-152 the text.
 INSTANTIATE_TEST_SUITE_P(Comments, EditFill, testing::Values(
-    Shown{"Comm", "COMM text", 1306, "COMM"},
-    Shown{"FourStars", "****text", 1306, "****"},
     Shown{"TwoStarsAfterBlanks", "  ** text", 1306, "**"},
     Shown{"TwoStarsBeforeBlanks", "**   text", 1306, "**"},
     Shown{"CommentText", "  ** text", 1030, " text" + std::string(143, ' ')}), shown_name);
@@ -261,7 +220,8 @@ TEST(EditFill, SharedDialogShowsTheRecordType) {
 // The storage lines of a 2RES record fill their lists too: without them OK
 // would drop the record's storages.
 TEST(EditFill, ReservoirStoragesComeFromTheSecondAndThirdLines) {
-  Filled filled({"2RES   0   0   2      R1      R2", "2RES               50000     600", "2RES" + std::string(20, ' ') + "       5"});
+  Filled filled({"2RES   0   0   2      R1      R2", "2RES               50000     600",
+                 "2RES" + std::string(20, ' ') + "       5"});
   EXPECT_EQ(filled.text(1100), "50000\r\n600");
   EXPECT_EQ(filled.text(1102), "\r\n5");
 }
@@ -338,6 +298,22 @@ TEST(IdenLayout, ButtonsReCutTheRecordWhenEdited) {
   EXPECT_EQ(filled.tin.IDEN_LAYOUT, 2);
   EXPECT_EQ(filled.text(1346), "     CP1     CP2");
   EXPECT_EQ(filled.text(1344), "IDEN16(1)");
+}
+
+// Every pick-only list of every record dialog is read back by a row of the
+// table, and the rows of one dialog stand together.
+TEST(OptionFieldTable, ReadsEveryDropListOnce) {
+  std::size_t lists = 0;
+  for (const auto& record : record_dialogs()) {
+    const auto rows = option_fields_of(record.dialog);
+    for (const auto& field : record.fields) {
+      if (field.kind != Kind::kDropList) continue;
+      ++lists;
+      EXPECT_EQ(std::ranges::count(rows, field.control, &OptionField::control), 1)
+          << record.dialog << "/" << field.control;
+    }
+  }
+  EXPECT_EQ(option_fields().size(), lists);
 }
 
 }  // namespace

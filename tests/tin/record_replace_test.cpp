@@ -52,11 +52,12 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ReplaceLines, testing::Values(
     Replacement{"TwoForOne", {"A", "B", "C"}, 2, 1, {"b1", "b2"}, {"A", "b1", "b2", "C"}},
     Replacement{"OneForTwo", {"A", "B1", "B2", "C"}, 2, 2, {"b"}, {"A", "b", "C"}},
     Replacement{"TwoForTwo", {"A", "B1", "B2", "C"}, 2, 2, {"b1", "b2"}, {"A", "b1", "b2", "C"}},
-    Replacement{"ThreeForTwo", {"A", "B1", "B2", "C", "D"}, 2, 2, {"b1", "b2", "b3"}, {"A", "b1", "b2", "b3", "C", "D"}},
+    Replacement{"ThreeForTwo", {"A", "B1", "B2", "C", "D"}, 2, 2, {"b1", "b2", "b3"},
+                {"A", "b1", "b2", "b3", "C", "D"}},
     Replacement{"TwoForThree", {"A", "B1", "B2", "B3", "C"}, 2, 3, {"b1", "b2"}, {"A", "b1", "b2", "C"}},
     Replacement{"ThreeForThree", {"B1", "B2", "B3"}, 1, 3, {"b1", "b2", "b3"}, {"b1", "b2", "b3"}},
     Replacement{"AtTheTop", {"A", "B"}, 1, 1, {"a1", "a2"}, {"a1", "a2", "B"}},
-    Replacement{"AtTheEnd", {"A", "B"}, 2, 1, {"b1", "b2", "b3"}, {"A", "b1", "b2", "b3"}}), 
+    Replacement{"AtTheEnd", {"A", "B"}, 2, 1, {"b1", "b2", "b3"}, {"A", "b1", "b2", "b3"}}),
     [](const auto& info) { return info.param.name; });
 
 std::vector<std::string> full_list() {

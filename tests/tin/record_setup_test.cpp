@@ -49,53 +49,27 @@ TEST_P(CreateSetUp, ShowsTheStartingValue) {
   EXPECT_EQ(opened.dialog->text(s.control), s.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(MiscAndType1, CreateSetUp, testing::Values(
+// The starting values the builder writes when the user changes nothing,
+// and the words beside them.
+INSTANTIATE_TEST_SUITE_P(Starts, CreateSetUp, testing::Values(
     Start{"COMM", 1306, "COMM"},
-    Start{"FILE", 1332, "0"}, Start{"FILE", 1335, "Default text file version of MOR OUT or CRM file"},
     Start{"FILE", 1333, "2"}, Start{"FILE", 1336, "Error or warning messages if DSS problems occur"},
-    Start{"FILE", 1338, "JAN"},
-    Start{"UNIT", 1248, "AC-FT"}, Start{"UNIT", 1029, "MW-HR"}, Start{"UNIT", 1272, "JAN"},
-    Start{"UNIT", 1273, "0"}, Start{"UNIT", 1274, "Each table starts a new page"},
-    Start{"1CPT", 1251, "0"}, Start{"1CPT", 1253, "1"}, Start{"1CPT", 1260, "0"},
-    Start{"1CPT", 1056, "Include all control points in the output listing"},
-    Start{"1REC", 1039, "0"}, Start{"1REC", 1054, "list specified records"}, Start{"1REC", 1038, "1"},
-    Start{"1SUM", 1043, "0"}, Start{"1SUM", 1055, "summary by cp with only totals printed"},
-    Start{"1SRT", 1045, "0"}, Start{"1SRT", 1046, "0"}, Start{"1SRT", 1057, "instream flow rights are not included"}));
-
-INSTANTIATE_TEST_SUITE_P(Type2, CreateSetUp, testing::Values(
-    Start{"2BUD", 1320, "0"}, Start{"2BUD", 1313, "First year of MOR simulation is adopted"},
-    Start{"2BUD", 1321, "0"}, Start{"2BUD", 1323, "0"}, Start{"2BUD", 1324, "0"}, Start{"2BUD", 1325, "1"},
-    Start{"2BUD", 1326, "0"}, Start{"2BUD", 1327, "1"},
+    Start{"UNIT", 1248, "AC-FT"}, Start{"UNIT", 1029, "MW-HR"}, Start{"UNIT", 1273, "0"},
+    Start{"1CPT", 1253, "1"}, Start{"1CPT", 1056, "Include all control points in the output listing"},
+    Start{"1SUM", 1055, "summary by cp with only totals printed"},
+    Start{"2BUD", 1320, "0"}, Start{"2BUD", 1325, "1"}, Start{"2BUD", 1327, "1"},
     Start{"2BUD", 1319, "River basin water budget table is created for outlet(s)"},
-    Start{"2SCP", 1047, "0"}, Start{"2SCP", 1048, "0"}, Start{"2SCP", 1058, "develop tables for all control points"},
-    Start{"2SWR", 1052, "0"}, Start{"2SGP", 1062, "1"},
-    Start{"2SGP", 1065, "develop tables for water rights groups to follow"},
-    Start{"2SRE", 1070, "0"}, Start{"2SBA", 1074, "0"}, Start{"2SBA", 1075, "annual table"},
-    Start{"2REL", 1084, "0"}, Start{"2REL", 1085, "all months are included in the computations"},
-    Start{"2REL", 1086, "0"}, Start{"2REL", 1081, ""},
-    Start{"2REL", 1082, "optional supplemental table is not created"},
-    Start{"2RET", 1266, ""}, Start{"2RET", 1264, "enter annual diversion or hydropower target"},
-    Start{"2FRE", 1085, "1"}, Start{"2FRE", 1087, "0"}, Start{"2FRE", 1388, "1"}, Start{"2FRE", 1389, "1"},
-    Start{"2FRE", 1390, "0"}, Start{"2FRE", 1090, "All months are included in the computations"},
-    Start{"2FRQ", 1093, "0"}, Start{"2FRQ", 1090, "1"}, Start{"2FRQ", 1092, "1"},
-    Start{"2FRQ", 1091, "naturalized flows"},
-    Start{"2RES", 1301, "0"}, Start{"2RES", 1300, "0"}, Start{"2RES", 1097, "1"},
-    Start{"2RES", 1180, "number of reservoirs"},
-    Start{"2NAT", 1101, "0"}, Start{"2NAT", 1103, "0"}, Start{"2NAT", 1102, "0"}, Start{"2NAT", 1107, "0"},
-    Start{"2NAT", 1109, "0"}, Start{"2NAT", 1110, "include all of type ID's in table"},
-    Start{"2NAT", 1182, " "}, Start{"2NAT", 1183, " "}, Start{"2NAT", 1184, " "}, Start{"2NAT", 1112, ""},
-    Start{"2NAT", 1114, "0"}, Start{"2NAT", 1328, " "},
-    Start{"2NAT", 1329, "number of months for moving averages or totals"}, Start{"2NAT", 1308, "0"},
-    Start{"2NAT", 1117, "default multiplier factor = 1.0"}, Start{"2NAT", 1339, "0"},
-    Start{"2NAT", 1340, "default addition factor = 0.0"}));
-
-INSTANTIATE_TEST_SUITE_P(Type3And4, CreateSetUp, testing::Values(
-    Start{"3NAT", 1115, "0"}, Start{"3NAT", 1116, "streamflow records grouped by control point"},
-    Start{"4SWR", 1117, "0"}, Start{"4SWR", 1119, "1"}, Start{"4SGP", 1123, "0"}, Start{"4SGP", 1125, "1"},
-    Start{"4ZZF", 1394, "0"}, Start{"4ZZF", 1395, "0"}, Start{"4ZZF", 1396, "-8"},
-    Start{"4ZZF", 1398, "All months for which the analysis is performed"},
-    Start{"4ZZZ", 1402, "0"}, Start{"4ZZZ", 1403, "0"}, Start{"4ZZZ", 1404, "0"}, Start{"4ZZZ", 1405, "0"},
-    Start{"4ZZZ", 1406, "0"}, Start{"4ZZZ", 1412, "Tables for all control points included in ZZZ file"}));
+    Start{"2SCP", 1048, "0"}, Start{"2SCP", 1058, "develop tables for all control points"},
+    Start{"2SGP", 1062, "1"}, Start{"2REL", 1086, "0"}, Start{"2REL", 1081, ""},
+    Start{"2REL", 1085, "all months are included in the computations"},
+    Start{"2FRE", 1087, "0"}, Start{"2FRE", 1090, "All months are included in the computations"},
+    Start{"2RES", 1097, "1"}, Start{"2RES", 1180, "number of reservoirs"},
+    Start{"2NAT", 1109, "0"}, Start{"2NAT", 1110, "include all of type ID's in table"}, Start{"2NAT", 1182, " "},
+    Start{"2NAT", 1112, ""}, Start{"2NAT", 1328, " "}, Start{"2NAT", 1308, "0"},
+    Start{"2NAT", 1340, "default addition factor = 0.0"},
+    Start{"3NAT", 1116, "streamflow records grouped by control point"},
+    Start{"4SWR", 1119, "1"}, Start{"4ZZF", 1396, "-8"},
+    Start{"4ZZF", 1398, "All months for which the analysis is performed"}, Start{"4ZZZ", 1406, "0"}));
 
 // The identifier row of 2FRQ shows the columns the record gives the starting
 // Variable 1: a six-character identifier in 17-24, the values from 25.
@@ -104,10 +78,8 @@ INSTANTIATE_TEST_SUITE_P(FrequencyIdentifierRow, CreateSetUp, testing::Values(
     Start{"2FRQ", 1003, "25 - 80"}));
 
 INSTANTIATE_TEST_SUITE_P(IdenRows, CreateSetUp, testing::Values(
-    Start{"IDEN", 1343, "5 - 12"}, Start{"IDEN", 1382, "61 - 68"}, Start{"IDEN", 1344, "IDCP or IDRES(1)"},
-    Start{"IDEN", 1383, "IDCP or IDRES(8)"}, Start{"IDEN", 1345, "2x,A6"}, Start{"IDEN", 1384, "2x,A6"},
-    Start{"IDEN", 1347, "Control Point,Type ID = 0;  or  Reservoir, Type ID = 2"},
-    Start{"IDEN", 1386, "Control Point or Reservoir"}));
+    Start{"IDEN", 1382, "61 - 68"}, Start{"IDEN", 1383, "IDCP or IDRES(8)"}, Start{"IDEN", 1384, "2x,A6"},
+    Start{"IDEN", 1347, "Control Point,Type ID = 0;  or  Reservoir, Type ID = 2"}));
 
 TEST(CreateSetUp, NewIdenRecordStartsWithControlPoints) {
   ui::HeadlessUi ui;
@@ -172,12 +144,9 @@ TEST_P(CreateCaret, BoxesCallTheCaretRoutineWhenTheyGainTheFocus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EditBoxes, CreateCaret, testing::Values(
-    Caret{"TITL", {1028}}, Caret{"COMM", {1030}}, Caret{"UNIT", {1248, 1029}}, Caret{"1CPT", {1261}},
-    Caret{"1REC", {1041}}, Caret{"2BUD", {1312}}, Caret{"2SCP", {1049}}, Caret{"2SWR", {1053}},
-    Caret{"2SGP", {1063}}, Caret{"2SRE", {1072}}, Caret{"2FRE", {1391, 1392, 1393}}, Caret{"2FRQ", {1094, 1095}},
+    Caret{"TITL", {1028}}, Caret{"UNIT", {1248, 1029}}, Caret{"2FRE", {1391, 1392, 1393}},
     Caret{"2RES", {1099, 1100, 1102}}, Caret{"IDEN", {1346, 1355, 1360, 1365, 1370, 1375, 1380, 1385}},
-    Caret{"2NAT", {1111}}, Caret{"3NAT", {1114, 1117}}, Caret{"4SWR", {1121}}, Caret{"4SGP", {1126}},
-    Caret{"4ZZZ", {1407}}));
+    Caret{"2NAT", {1111}}, Caret{"3NAT", {1114, 1117}}, Caret{"4ZZZ", {1407}}));
 
 TEST(CreateCaret, OtherBoxesAreNotBound) {
   Opened opened("2FRE");
@@ -230,44 +199,25 @@ TEST_P(SharedDialogTitle, NamesTheRecordTypeInTitleAndIdentifier) {
 Title series(std::string code, std::string title) { return {std::move(code), 142, 1181, std::move(title)}; }
 Title type3(std::string code, std::string title) { return {std::move(code), 144, 1183, std::move(title)}; }
 
-INSTANTIATE_TEST_SUITE_P(TimeSeries, SharedDialogTitle, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Types, SharedDialogTitle, testing::Values(
     series("2NAT", "2NAT record - Naturalized Streamflow, (CPs)"),
-    series("2REG", "2REG record - Regulated Streamflow, (CPs)"),
-    series("2UNA", "2UNA record - Unappropriated Streamflow, (CPs)"),
-    series("2CLO", "2CLO record - Channel Loss, (CPs)"),
-    series("2CLC", "2CLC record - Channel Loss Credits, (CPs)"),
-    series("2RFR", "2RFR record - Return Flow Entering at this CP, (CPs)"),
-    series("2URR", "2URR record - Regulated Flow at this CP from Upstream Reservoir Releases, (CPs)"),
-    series("2CPI", "2CPI record - Control Point Inflows excluding Secondary Reservoir Releases, (CPs)"),
     series("2STO", "2STO record - Reservoir Shortage, (CPs,WRs,RES)"),
-    series("2EVA", "2EVA record - Reservoir-Precipitation Volume, (CPs,WRs,RES)"),
-    series("2DEP", "2DEP record - Streamflow Depletion, (CPs,WRs)"),
-    series("2TAR", "2TAR record - Diversion Target, (CPs,WRs)"),
-    series("2SHT", "2SHT record - Diversion Shortage, (CPs,WRs)"),
-    series("2DIV", "2DIV record - Diversion, (CPs,WRs)"),
-    series("2RFL", "2RFL record - Return Flow, (WRs)"),
     series("2XAV", "2XAV record - Increase in Available Streamflow Resulting from PX Record CP Limit Option, (WRs)"),
-    series("2ASF", "2ASF record - Available Streamflow, (WRs)"),
-    series("2ROR", "2ROR record - Releases from Other Reservoirs, (WRs)"),
-    series("2IFT", "2IFT record - Instream Flow Target, (IFs)"),
-    series("2IFS", "2IFS record - Instream Flow Shortages, (IFs)"),
     series("2HPS", "2HPS record - Hydropower Shortage(+) or Secondary Energy(-), (RES)"),
-    series("2HPE", "2HPE record - Energy Generated, (RES)"),
-    series("2RID", "2RID record - Inflows to Reservoir from Streamflow Depletions, (RES)"),
-    series("2RIR", "2RIR record - Inflows to Reservoir from Releases from Other Reservoirs, (RES)"),
-    series("2RAH", "2RAH record - Releases Accessible to Hydropower, (RES)"),
-    series("2RNA", "2RNA record - Releases Not Accessible to Hydropower, (RES)"),
-    series("2EPD", "2EPD record - Adjusted Evaporation-Precipitation Depths, (RES)"),
-    series("2EVR", "2EVR record - Evaporation-Precipitation Depths from EV Records, (RES)"),
-    series("2WSE", "2WSE record - Reservoir Water Surface Elevation, (RES)")));
-
-INSTANTIATE_TEST_SUITE_P(Type3, SharedDialogTitle, testing::Values(
-    type3("3NAT", "3NAT record - Naturalized Streamflows"),
-    type3("3UNA", "3UNA record - Unappropriated Streamflows"),
-    type3("3REG", "3REG record - Regulated Streamflows"),
-    type3("3DEP", "3DEP record - Streamflow Depletions"),
+    series("2WSE", "2WSE record - Reservoir Water Surface Elevation, (RES)"),
     type3("3U+D", "3U+D record - Unappropriated Flows plus Streamflow Depletions"),
     type3("3EPD", "3EPD record - Net Evaporation-Precipitation Depths")));
+
+// Every type of a shared dialog has a title of its own, headed by its code.
+TEST(SharedDialogTitle, EveryTypeOfASharedDialogHasOne) {
+  for (const auto& type : record_types()) {
+    const auto* record = record_dialog(type.dialog);
+    ASSERT_NE(record, nullptr);
+    const auto title = shared_dialog_title(type.code);
+    EXPECT_EQ(title.has_value(), record->title.empty()) << type.code;
+    EXPECT_TRUE(!title || title->starts_with(std::string(type.code) + " record - ")) << type.code;
+  }
+}
 
 TEST(SharedDialogTitle, OtherDialogsKeepTheirOwnTitle) {
   Opened opened("2SCP");
