@@ -27,6 +27,11 @@
 namespace tarnex::ui {
 namespace {
 
+// Widths in pixels: an edit box, and a read-only one, which shows a
+// description of some forty characters.
+constexpr int kEditWidth = 160;
+constexpr int kDescriptionWidth = 300;
+
 // How many characters wide a list with a given number of lines opens.
 constexpr int kListColumns = 80;
 
@@ -118,7 +123,7 @@ QWidget* QtDialog::make_widget(const ControlTemplate& control) {
       } else {
         auto* edit = new QLineEdit(caption);
         edit->setReadOnly(control.read_only);
-        edit->setMinimumWidth(160);
+        edit->setMinimumWidth(control.read_only ? kDescriptionWidth : kEditWidth);
         widget = edit;
       }
       break;
@@ -284,7 +289,11 @@ void QtDialog::set_text(int control_id, std::string_view text) {
     const QString value = from_bytes(text);
     QSignalBlocker block(c->widget);
     if (auto* label = qobject_cast<QLabel*>(c->widget)) label->setText(value);
-    else if (auto* line = qobject_cast<QLineEdit*>(c->widget)) line->setText(value);
+    else if (auto* line = qobject_cast<QLineEdit*>(c->widget)) {
+      line->setText(value);
+      // a description reads from its start, not from where typing would go on
+      if (line->isReadOnly()) line->setCursorPosition(0);
+    }
     else if (auto* edit = qobject_cast<QPlainTextEdit*>(c->widget)) edit->setPlainText(value);
     else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) button->setText(value);
     else if (auto* group = qobject_cast<QGroupBox*>(c->widget)) group->setTitle(value);
