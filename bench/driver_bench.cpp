@@ -15,12 +15,12 @@
 #include <thread>
 #include <vector>
 
+#include "base/fixed_text.h"
 #include "latency_probe.h"
+#include "process/process.h"
 #include "run/qarn.h"
 #include "shell/tarnex.h"
-#include "ui/fixed_text.h"
 #include "ui/headless/headless_ui.h"
-#include "ui/process.h"
 
 namespace tarnex::bench {
 namespace {
@@ -59,11 +59,11 @@ struct Measured {
 // The stand-in's whole output read as fast as it comes, into nothing; every
 // answer is given up front, so it never waits for one.
 Measured plain_read(const fs::path& program, std::size_t read_size) {
-  auto input = ui::create_pipe();
-  auto output = ui::create_pipe();
+  auto input = process::create_pipe();
+  auto output = process::create_pipe();
   if (!input || !output) std::exit(1);
   const auto start = Clock::now();
-  auto child = ui::start_child({program.string(), &input->read, &output->write});
+  auto child = process::start_child({program.string(), &input->read, &output->write});
   if (!child) std::exit(1);
   input->read.close();
   output->write.close();
@@ -86,7 +86,7 @@ Measured through_driver(std::size_t bytes, long& writes) {
   std::atomic<long> changes{0};
   ui.text().set_change_listener([&changes] { ++changes; });
   const auto start = Clock::now();
-  QARN(state, ui, kMorRun, Pacing{0ms, Pacing{}.while_running, 0ms, 0ms});
+  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, kMorRun, Pacing{0ms, Pacing{}.while_running, 0ms, 0ms});
   const double seconds = seconds_since(start);
   writes = changes;
   return {seconds, bytes};
@@ -120,7 +120,7 @@ void report_latency(const fs::path& program) {
   State state;
   start_up(state, ui, fs::current_path().string());
   state.run_settings.mor_root = fit("BASIN", kRootField);
-  QARN(state, ui, kMorRun);
+  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, kMorRun);
 
   std::ifstream in(kDelaysFile);
   std::vector<double> delays;

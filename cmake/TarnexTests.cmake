@@ -4,14 +4,14 @@ set(TARNEX_TEST_ENV "QT_QPA_PLATFORM=offscreen" "LANG=C.UTF-8" "LC_ALL=C.UTF-8")
 
 function(tarnex_add_unit_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE GTest::gtest_main tarnex_ui_headless)
   gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${TARNEX_TEST_ENV}" LABELS unit
                        DISCOVERY_TIMEOUT 60)
 endfunction()
 
 function(tarnex_add_gui_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE Qt6::Test)
+  target_link_libraries(${name} PRIVATE Qt6::Test tarnex_ui_headless)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TARNEX_TEST_ENV}" LABELS gui TIMEOUT 120)

@@ -5,8 +5,9 @@
 #include <span>
 #include <string_view>
 
+#include "common/command_codes.h"
+#include "common/executable_paths.h"
 #include "run/prompts.h"
-#include "shell/state.h"
 
 namespace tarnex {
 

@@ -3,15 +3,15 @@
 #include <array>
 #include <thread>
 
+#include "common/executable_paths.h"
 #include "run/model_programs.h"
 #include "run/prompts.h"
 #include "run/sliding_buffer.h"
-#include "shell/executable_paths.h"
 
 namespace tarnex {
 namespace {
 
-using ui::Priority;
+using process::Priority;
 
 // One read takes at most this many bytes.
 constexpr std::size_t kReadSize = 511;
@@ -28,9 +28,10 @@ const std::vector<std::pair<std::string, std::string>> kModelEnvironment = {
 // questions are looked for in.
 class ConsoleRun {
  public:
-  ConsoleRun(State& state, ui::Ui& ui, const ModelProgram& program, const Pacing& pacing, ui::PipeEnd answers,
-             ui::PipeEnd output, std::shared_ptr<ui::ChildProcess> child)
-      : state_(state),
+  ConsoleRun(RunningChild& running, const RunSettings& settings, ui::Ui& ui, const ModelProgram& program, const Pacing& pacing, process::PipeEnd answers,
+             process::PipeEnd output, std::shared_ptr<process::ChildProcess> child)
+      : running_(running),
+        settings_(settings),
         ui_(ui),
         program_(program),
         pacing_(pacing),
@@ -58,11 +59,11 @@ class ConsoleRun {
   }
 
  private:
-  bool active() const { return state_.child_exit_code == kStillActive; }
+  bool active() const { return running_.exit_code() == kStillActive; }
 
   // After Terminate the child is closed and the code Terminate set stays.
   void read_exit_code() {
-    if (auto code = child_->exit_code()) state_.child_exit_code = *code;
+    if (auto code = child_->exit_code()) running_.set_exit_code(*code);
   }
 
   // The child's priority is the flow control: lower while its output waits
@@ -81,7 +82,7 @@ class ConsoleRun {
   }
 
   void answer_one_prompt() {
-    const auto answer = answer_prompt(sliding_buffer_, program_.prompts, state_.run_settings);
+    const auto answer = answer_prompt(sliding_buffer_, program_.prompts, settings_);
     if (!answer) return;
     answers_.write(*answer);
     answers_.write("\n");
@@ -101,13 +102,14 @@ class ConsoleRun {
     std::this_thread::sleep_until(until);
   }
 
-  State& state_;
+  RunningChild& running_;
+  const RunSettings& settings_;
   ui::Ui& ui_;
   const ModelProgram& program_;
   const Pacing& pacing_;
-  ui::PipeEnd answers_;
-  ui::PipeEnd output_;
-  std::shared_ptr<ui::ChildProcess> child_;
+  process::PipeEnd answers_;
+  process::PipeEnd output_;
+  std::shared_ptr<process::ChildProcess> child_;
   // Fresh for every run: the exit line of the previous program must not
   // make the driver press Enter for this one.
   SlidingBuffer sliding_buffer_;
@@ -115,26 +117,26 @@ class ConsoleRun {
 
 }  // namespace
 
-void QARN(State& state, ui::Ui& ui, int run_code, const Pacing& pacing) {
-  auto input = ui::create_pipe();
+void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePaths& programs, ui::Ui& ui,
+          int run_code, const Pacing& pacing) {
+  auto input = process::create_pipe();
   if (!input) ui.text().write_line("Creation of Input Pipe Failed");
-  auto output = ui::create_pipe();
+  auto output = process::create_pipe();
   if (!output) {
     ui.text().write_line("Creation of Output Pipe Failed");
     input.reset();
   }
   const ModelProgram* program = model_program(run_code);
   if (program == nullptr) return;
-  auto child = ui::start_child({path_of(state.executable_paths[program->executable]),
-                                input ? &input->read : nullptr, output ? &output->write : nullptr,
-                                kModelEnvironment});
+  auto child = process::start_child({path_of(programs[program->executable]), input ? &input->read : nullptr,
+                                     output ? &output->write : nullptr, kModelEnvironment});
   if (!child) {
     ui.message_box(program->start_failure, "ERROR");
     return;
   }
-  state.set_child(child);
+  running.set_child(child);
   // The child's ends are the child's now; the driver keeps the other two.
-  ui::PipeEnd answers, output_end;
+  process::PipeEnd answers, output_end;
   if (input) {
     input->read.close();
     answers = std::move(input->write);
@@ -143,10 +145,10 @@ void QARN(State& state, ui::Ui& ui, int run_code, const Pacing& pacing) {
     output->write.close();
     output_end = std::move(output->read);
   }
-  ConsoleRun(state, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child)).run();
+  ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child)).run();
   // The run is over: its pipes close with ConsoleRun and the child, already
   // reaped or ended by Terminate, is released.
-  state.set_child(nullptr);
+  running.set_child(nullptr);
 }
 
 }  // namespace tarnex

@@ -6,7 +6,9 @@
 
 #include <chrono>
 
-#include "shell/state.h"
+#include "common/executable_paths.h"
+#include "common/running_child.h"
+#include "run/run_settings.h"
 #include "ui/services.h"
 
 namespace tarnex {
@@ -26,10 +28,11 @@ struct Pacing {
 };
 
 // Runs the model program of `run_code` (200 MOR, 201 MORD, 210 ORB, 300
-// MERL, 400 FLUM, 500 JORN). The caller has set `pending_command` to the
-// same code. While it runs, `state.child()` is the child and
-// `child_exit_code` is kStillActive; afterwards it holds the program's exit
-// code, or 0 when Terminate ended it.
-void QARN(State& state, ui::Ui& ui, int run_code, const Pacing& pacing = {});
+// MERL, 400 FLUM, 500 JORN), answering its questions from `settings`. The
+// caller has set the pending command to the same code. While it runs,
+// `running.child()` is the child and its exit code is kStillActive;
+// afterwards it holds the program's exit code, or 0 when Terminate ended it.
+void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePaths& programs, ui::Ui& ui,
+          int run_code, const Pacing& pacing = {});
 
 }  // namespace tarnex

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "shell/locate_datfiles.h"
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
+#include "common/locate_datfiles.h"
 
 namespace tarnex {
 namespace {
@@ -57,23 +57,20 @@ std::string root_from_box(std::string text) {
   return fit(remove_leading_blanks(text), kRootField);
 }
 
-void run_mor(State& state, ui::Ui& ui, const RunProgram& run) {
-  const auto& s = state.run_settings;
+void run_mor(const RunSettings& s, ui::Ui& ui, const RunProgram& run) {
   const char* line = s.monthly ? kMorLine : kMordLine;
   if (!s.exec_mor) write_box(ui, line, kMorNotSelected);
   else if (is_blank(s.mor_root)) write_box(ui, line, kInputBlank);
   else run(s.monthly ? kMorRun : kMordRun);
 }
 
-void run_merl(State& state, ui::Ui& ui, const RunProgram& run) {
-  const auto& s = state.run_settings;
+void run_merl(const RunSettings& s, ui::Ui& ui, const RunProgram& run) {
   if (!s.exec_merl) write_box(ui, kMerlLine, kMerlNotSelected);
   else if (is_blank(s.merl_root)) write_box(ui, kMerlLine, kInputBlank);
   else run(kMerlRun);
 }
 
-void run_orb(State& state, ui::Ui& ui, const RunProgram& run) {
-  const auto& s = state.run_settings;
+void run_orb(const RunSettings& s, ui::Ui& ui, const RunProgram& run) {
   if (!s.exec_orb) write_box(ui, kOrbLine, kOrbNotSelected);
   else if (is_blank(s.tin_root) || is_blank(s.orben_output_root) || is_blank(s.orb_source_root)) {
     write_box(ui, kOrbLine, kOrbRootsBlank);
@@ -82,11 +79,11 @@ void run_orb(State& state, ui::Ui& ui, const RunProgram& run) {
   }
 }
 
-void run_flum(State&, ui::Ui&, const RunProgram& run) { run(kFlumRun); }
-void run_jorn(State&, ui::Ui&, const RunProgram& run) { run(kJornRun); }
+void run_flum(const RunSettings&, ui::Ui&, const RunProgram& run) { run(kFlumRun); }
+void run_jorn(const RunSettings&, ui::Ui&, const RunProgram& run) { run(kJornRun); }
 
 // What follows a Begin, in order: each step runs its program or reports why not.
-using AfterBegin = void (*)(State&, ui::Ui&, const RunProgram&);
+using AfterBegin = void (*)(const RunSettings&, ui::Ui&, const RunProgram&);
 
 struct RunDialog {
   int code;
@@ -145,17 +142,17 @@ const RunDialog* run_dialog_by(int (RunDialog::*key), int value) {
   return nullptr;
 }
 
-void open_with_settings(State& state, ui::Ui& ui, ui::Dialog& dialog, const RunDialog& layout) {
-  const auto& s = state.run_settings;
+void open_with_settings(RunSettings& settings, Paths& paths, ui::Ui& ui, ui::Dialog& dialog, const RunDialog& layout) {
+  const auto& s = settings;
   for (const auto& r : layout.roots) dialog.set_text(r.box, without_trailing_blanks(remove_leading_blanks(s.*r.root)));
   for (const auto& f : layout.flags) {
     dialog.set_checked(f.control, s.*f.flag);
     if (f.partner != 0) dialog.set_checked(f.partner, !(s.*f.flag));
   }
-  dialog.set_callback(layout.begin, ui::Event::Click, [&state](ui::Dialog& d, int id, ui::Event e) {
-    AUTOCOMPLETEVARIABLES(state, d, id, e);
+  dialog.set_callback(layout.begin, ui::Event::Click, [&settings](ui::Dialog& d, int id, ui::Event e) {
+    AUTOCOMPLETEVARIABLES(settings, d, id, e);
   });
-  auto locate = [&state, &ui](ui::Dialog& d, int id, ui::Event e) { LOCATE_DATFILES(state, ui, d, id, e); };
+  auto locate = [&paths, &ui](ui::Dialog& d, int id, ui::Event e) { LOCATE_DATFILES(paths, ui, d, id, e); };
   for (int button : layout.browse_buttons) dialog.set_callback(button, ui::Event::Click, locate);
   for (int box : layout.filling_boxes) dialog.set_callback(box, ui::Event::FocusGain, locate);
 }
@@ -169,10 +166,10 @@ std::vector<std::string> not_executed_box(const std::string& program_line, const
   return {"", border, empty, program_line, first_reason, second_reason, empty, border, ""};
 }
 
-void AUTOCOMPLETEVARIABLES(State& state, ui::Dialog& dialog, int control_id, ui::Event) {
+void AUTOCOMPLETEVARIABLES(RunSettings& settings, ui::Dialog& dialog, int control_id, ui::Event) {
   const auto* layout = run_dialog_by(&RunDialog::begin, control_id);
   if (!layout) return;
-  auto& s = state.run_settings;
+  auto& s = settings;
   for (const auto& f : layout->flags) s.*f.flag = dialog.checked(f.control);
   for (const auto& r : layout->roots) s.*r.root = root_from_box(dialog.text(r.box));
   s.begin_requested = true;
@@ -182,17 +179,17 @@ void AUTOCOMPLETEVARIABLES(State& state, ui::Dialog& dialog, int control_id, ui:
   dialog.end(control_id);
 }
 
-void run_dialog_operation(State& state, ui::Ui& ui, int dialog_code, const RunProgram& run) {
+void run_dialog_operation(RunSettings& settings, Paths& paths, ui::Ui& ui, int dialog_code, const RunProgram& run) {
   const auto* layout = run_dialog_by(&RunDialog::code, dialog_code);
   if (!layout) return;
   if (auto dialog = ui.make_dialog(layout->dialog)) {
-    open_with_settings(state, ui, *dialog, *layout);
+    open_with_settings(settings, paths, ui, *dialog, *layout);
     dialog->run_modal();
   }
-  if (state.run_settings.begin_requested) {
-    for (auto step : layout->after_begin) step(state, ui, run);
+  if (settings.begin_requested) {
+    for (auto step : layout->after_begin) step(settings, ui, run);
   }
-  state.run_settings.begin_requested = false;
+  settings.begin_requested = false;
 }
 
 }  // namespace tarnex

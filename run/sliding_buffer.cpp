@@ -1,6 +1,6 @@
 #include "run/sliding_buffer.h"
 
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
 
 namespace tarnex {
 

@@ -1,7 +1,7 @@
 #include "shell/banner.h"
 
+#include "base/fixed_text.h"
 #include "resources/resources.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex {
 

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "base/fixed_text.h"
 #include "resources/resources.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex {
 namespace {

@@ -45,25 +45,25 @@ void MENU_GRAYOUTS(State& state, ui::Ui& ui) {
   ui.set_close_enabled(!busy);
 }
 
-void TERMINATE(State& state) {
+void TERMINATE(RunningChild& running) {
   // A signal carries no exit code: the code Tarnex reports is set here.
-  if (auto child = state.child()) child->terminate();
-  state.child_exit_code = 0;
+  if (auto child = running.child()) child->terminate();
+  running.set_exit_code(0);
 }
 
 void EXIT_TARNEX(State& state, ui::Ui& ui) {
-  if (state.child_exit_code == kStillActive) {
+  if (state.running.exit_code() == kStillActive) {
     const int running = state.pending_command;
     auto warning = std::find_if(std::begin(kActiveWarnings), std::end(kActiveWarnings),
                                 [running](const ActiveWarning& w) { return w.run_code == running; });
     if (warning != std::end(kActiveWarnings)) {
       ui.message_box(warning->text, "ERROR");
     } else {
-      write_free(ui, std::to_string(state.child_exit_code.load()));
+      write_free(ui, std::to_string(state.running.exit_code()));
     }
     return;
   }
-  state.child_exit_code = kStillActive;
+  state.running.set_exit_code(kStillActive);
   ui.exit_program(kStillActive);
 }
 

@@ -14,7 +14,7 @@ void MENU_GRAYOUTS(State& state, ui::Ui& ui);
 
 // Ends the running model program with every process it started; the driver
 // sees the exit code 0 and ends its run once the output is drained.
-void TERMINATE(State& state);
+void TERMINATE(RunningChild& running);
 
 // Ends Tarnex, unless a model program is still active.
 void EXIT_TARNEX(State& state, ui::Ui& ui);

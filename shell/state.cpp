@@ -26,14 +26,4 @@ void State::request_stop() {
   wake_.notify_all();
 }
 
-std::shared_ptr<ui::ChildProcess> State::child() const {
-  std::lock_guard lock(child_mutex_);
-  return child_;
-}
-
-void State::set_child(std::shared_ptr<ui::ChildProcess> child) {
-  std::lock_guard lock(child_mutex_);
-  child_ = std::move(child);
-}
-
 }  // namespace tarnex

@@ -3,14 +3,14 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/banner.h"
-#include "shell/executable_paths.h"
-#include "shell/free_format.h"
-#include "shell/menu_commands.h"
+#include "common/executable_paths.h"
 #include "run/qarn.h"
 #include "run/run_dialogs.h"
+#include "shell/banner.h"
+#include "shell/free_format.h"
+#include "shell/menu_commands.h"
 #include "shell/running_program.h"
-#include "tin/orben_file_name.h"
+#include "tin/editor/orben_file_name.h"
 
 namespace tarnex {
 namespace {
@@ -26,10 +26,10 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
       {"QARN_FLUM", [&state] { state.post(kFlumDialog); }},
       {"QARN_JORN", [&state] { state.post(kJornDialog); }},
       {"CLEAR_SCREEN", [&state] { state.post(kClearScreen); }},
-      {"TERMINATE", [&state] { TERMINATE(state); }},
+      {"TERMINATE", [&state] { TERMINATE(state.running); }},
       {"EXIT_TARNEX", [&state, &ui] { EXIT_TARNEX(state, ui); }},
       {"ABOUT_BOX", [&ui] { ui.show_about(); }},
-      {"ORBEN_FILENAME", [&state, &ui] { tin::ORBEN_FILENAME(state, ui); }},
+      {"ORBEN_FILENAME", [&state, &ui] { tin::ORBEN_FILENAME(state.tin, state.paths, ui); }},
   };
   add_menu_commands(routines, ui);
   return routines;
@@ -38,7 +38,7 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
 void run_model(State& state, ui::Ui& ui, int run_code) {
   state.pending_command = run_code;
   MENU_GRAYOUTS(state, ui);
-  QARN(state, ui, run_code);
+  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, run_code);
   state.pending_command = kIdle;
   MENU_GRAYOUTS(state, ui);
   ui.text().write_line("");
@@ -48,7 +48,7 @@ CommandOperations command_operations(State& state, ui::Ui& ui) {
   CommandOperations operations{{kClearScreen, [&ui] { clear_screen(ui); }}};
   for (int dialog_code : {kMorOrbDialog, kMerlOrbDialog, kFlumDialog, kJornDialog}) {
     operations[dialog_code] = [&state, &ui, dialog_code] {
-      run_dialog_operation(state, ui, dialog_code, [&state, &ui](int run_code) { run_model(state, ui, run_code); });
+      run_dialog_operation(state.run_settings, state.paths, ui, dialog_code, [&state, &ui](int run_code) { run_model(state, ui, run_code); });
     };
   }
   return operations;
@@ -70,7 +70,7 @@ void start_up(State& state, ui::Ui& ui, std::string_view directory) {
   state.pending_command = kIdle;
   const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
   for (std::size_t p = 0; p < kExecutableCount; ++p) {
-    state.executable_paths[p] = executable_path_field(directory, static_cast<Executable>(p), separator);
+    state.paths.executable_paths[p] = executable_path_field(directory, static_cast<Executable>(p), separator);
   }
   for (const auto& line : banner_lines()) ui.text().write_line(line);
   if (directory.size() > longest_directory()) {

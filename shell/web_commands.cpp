@@ -1,9 +1,9 @@
 #include "shell/web_commands.h"
 
+#include "base/fixed_text.h"
 #include "resources/resources.h"
 #include "shell/free_format.h"
 #include "shell/table_rows.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex {
 namespace {

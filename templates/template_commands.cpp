@@ -3,10 +3,10 @@
 #include <string>
 #include <system_error>
 
-#include "shell/cursor_position.h"
+#include "base/fixed_text.h"
+#include "common/cursor_position.h"
 #include "templates/dat_file_builder.h"
 #include "templates/template_dialogs.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex::templates {
 namespace {

@@ -1,7 +1,7 @@
 #include "templates/template_text.h"
 
+#include "base/fixed_text.h"
 #include "resources/resources.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex::templates {
 namespace {

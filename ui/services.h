@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "ui/dialog_template.h"
-#include "ui/text_model.h"
+#include "base/dialog_template.h"
+#include "base/text_model.h"
 
 namespace tarnex::ui {
 

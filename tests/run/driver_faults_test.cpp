@@ -28,7 +28,7 @@ long resident_kib() {
   return 0;
 }
 
-bool process_exists(ui::NativeHandle id) { return std::filesystem::exists("/proc/" + std::to_string(id)); }
+bool process_exists(process::NativeHandle id) { return std::filesystem::exists("/proc/" + std::to_string(id)); }
 
 class Faults : public DriverTest {
  protected:
@@ -46,7 +46,7 @@ TEST_F(Faults, EarlyExitTheAnswerFailsQuietlyAndTheRunEnds) {
   run(kMorRun, Pacing{});
   EXPECT_EQ(dir.read("MOR.answers"), "");
   EXPECT_EQ(rows_after(kFirstPrompt, 2), (std::vector<std::string>{"", "   BASIN"}));
-  EXPECT_EQ(state.child_exit_code, 0);
+  EXPECT_EQ(state.running.exit_code(), 0);
 }
 
 TEST_F(Faults, CrashEndsTheRunWithItsCodeAndTheNextProgramStillStarts) {
@@ -56,16 +56,16 @@ TEST_F(Faults, CrashEndsTheRunWithItsCodeAndTheNextProgramStillStarts) {
   state.run_settings.orb_source_root = root("BASIN");
   set_mode("crash");
   run(kMorRun);
-  EXPECT_EQ(state.child_exit_code, 128 + SIGKILL);
+  EXPECT_EQ(state.running.exit_code(), 128 + SIGKILL);
   EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n");
   // Terminate after the end, even twice, only sets the code.
-  TERMINATE(state);
-  TERMINATE(state);
-  EXPECT_EQ(state.child_exit_code, 0);
+  TERMINATE(state.running);
+  TERMINATE(state.running);
+  EXPECT_EQ(state.running.exit_code(), 0);
   set_mode("");
   run(kOrbRun);
   EXPECT_EQ(dir.read("ORB.answers"), "TABLES\nTOUT\nY\nBASIN\n\n");
-  EXPECT_EQ(state.child_exit_code, 0);
+  EXPECT_EQ(state.running.exit_code(), 0);
 }
 
 TEST_F(Faults, UnknownQuestionWaitsUntilTerminateEndsIt) {
@@ -78,16 +78,16 @@ TEST_F(Faults, UnknownQuestionWaitsUntilTerminateEndsIt) {
   ASSERT_EQ(ui.message_boxes().size(), 1u);
   EXPECT_TRUE(ui.message_boxes()[0].text.starts_with("WARNING: MOR.exe is still active."));
   EXPECT_FALSE(ui.exit_code().has_value());
-  const auto child = state.child();
+  const auto child = state.running.child();
   ASSERT_NE(child, nullptr);
   const auto id = child->id();
 
   // Chosen on this thread while the driver runs on the command-loop thread.
   ASSERT_TRUE(ui.user_choose_menu("&QARN Programs", "Te&rminate"));
   finish();
-  EXPECT_EQ(state.child_exit_code, 0);
+  EXPECT_EQ(state.running.exit_code(), 0);
   EXPECT_EQ(dir.read("MOR.answers"), "");
-  EXPECT_EQ(state.child(), nullptr);
+  EXPECT_EQ(state.running.child(), nullptr);
   EXPECT_EQ(child->exit_code(), std::nullopt);
   EXPECT_FALSE(process_exists(id)) << "terminated and reaped";
   EXPECT_FALSE(ui.menu_item_enabled(3, 6));
@@ -107,7 +107,7 @@ TEST_F(Faults, FloodPassesThroughWhileTheWindowKeeps250RowsAndTheMenusAnswer) {
   EXPECT_EQ(ui.message_boxes().size(), 1u);
   finish();
   const auto rows = ui.text().rows();
-  EXPECT_EQ(rows.size(), ui::TextModel::kRows);
+  EXPECT_EQ(rows.size(), TextModel::kRows);
   // 50 MiB of 80-byte lines: the last is number 655360.
   EXPECT_EQ(std::ranges::count_if(rows, [](const std::string& r) { return r.starts_with("flood line 00655360 "); }), 1);
   EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n\nA\n\n");
@@ -168,7 +168,7 @@ TEST_F(Faults, SilentProgramEndsAfterTheFirstWaitWithoutEcho) {
   run(kMorRun);
   EXPECT_EQ(ui.text().text(), before);
   EXPECT_EQ(dir.read("MOR.answers"), "");
-  EXPECT_EQ(state.child_exit_code, 0);
+  EXPECT_EQ(state.running.exit_code(), 0);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <thread>
 
+#include "base/fixed_text.h"
 #include "shell/running_program.h"
 #include "shell/tarnex.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex::test {
 
@@ -42,7 +42,7 @@ void DriverTest::SetUp() {
 void DriverTest::TearDown() {
   // A test that stopped early leaves its run to be ended here.
   if (running_.valid()) {
-    TERMINATE(state);
+    TERMINATE(state.running);
     finish();
   }
   ::unsetenv("STANDIN_MODE");
@@ -59,7 +59,7 @@ void DriverTest::set_mode(const char* mode) {
 void DriverTest::run_as_command_loop(int run_code, const Pacing& pacing) {
   state.pending_command = run_code;
   MENU_GRAYOUTS(state, ui);
-  QARN(state, ui, run_code, pacing);
+  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, run_code, pacing);
   state.pending_command = kIdle;
   MENU_GRAYOUTS(state, ui);
   ui.text().write_line("");
@@ -77,7 +77,7 @@ void DriverTest::start(int run_code, const Pacing& pacing) {
 void DriverTest::finish() {
   if (running_.wait_for(kBound) == std::future_status::timeout) {
     ADD_FAILURE() << "the run did not end; terminating it";
-    TERMINATE(state);
+    TERMINATE(state.running);
     // A driver that ignores Terminate would hang the test run for good.
     if (running_.wait_for(kBound) == std::future_status::timeout) std::abort();
   }

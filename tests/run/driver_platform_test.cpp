@@ -66,7 +66,7 @@ TEST_F(DriverTest, AMissingProgramIsReportedAndNothingIsLeftOpen) {
     EXPECT_EQ(boxes[i].title, "ERROR");
   }
   EXPECT_EQ(open_descriptors(), open_before);
-  EXPECT_EQ(state.child(), nullptr);
+  EXPECT_EQ(state.running.child(), nullptr);
 }
 
 TEST_F(DriverTest, AProgramThatIsNoProgramIsReported) {
@@ -81,7 +81,7 @@ TEST_F(DriverTest, NoOtherProgramInheritsTheModelsPipes) {
   set_mode("unknown");
   start(kMorRun);
   ASSERT_TRUE(window_shows("Enter the phase of the moon."));
-  const std::string model = std::to_string(state.child()->id());
+  const std::string model = std::to_string(state.running.child()->id());
   const std::string input = target_of(model, 0);
   const std::string output = target_of(model, 1);
   ASSERT_TRUE(input.starts_with("pipe:"));
@@ -99,7 +99,7 @@ TEST_F(DriverTest, NoOtherProgramInheritsTheModelsPipes) {
   end_process(other);
   EXPECT_EQ(other_targets.count(input), 0u);
   EXPECT_EQ(other_targets.count(output), 0u);
-  TERMINATE(state);
+  TERMINATE(state.running);
   finish();
 }
 
@@ -114,11 +114,11 @@ TEST_F(DriverTest, PipeFailuresAreReportedAndTheRunGoesOn) {
   rlimit tight = limit;
   tight.rlim_cur = static_cast<rlim_t>(lowest_free);
   ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
-  QARN(state, ui, kMorRun, kQuick);
+  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, kMorRun, kQuick);
   ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
   EXPECT_EQ(rows_equal("Creation of Input Pipe Failed"), 1);
   EXPECT_EQ(rows_equal("Creation of Output Pipe Failed"), 1);
-  EXPECT_EQ(state.child(), nullptr);
+  EXPECT_EQ(state.running.child(), nullptr);
 }
 
 TEST_F(DriverTest, AWindowsExecutableRunsThroughWine) {
@@ -147,7 +147,7 @@ TEST_F(DriverTest, AWindowsExecutableRunsThroughWine) {
   EXPECT_EQ(dir.read("wine.log"), "-all y false " + dir.file("MOR.exe") + "\n");
   EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n\nA\n\n");
   EXPECT_EQ(rows_equal("Exit QARN-MOR"), 1);
-  EXPECT_EQ(state.child_exit_code, 0);
+  EXPECT_EQ(state.running.exit_code(), 0);
 }
 
 TEST_F(DriverTest, AFortranProgramIsAnswered) {
@@ -178,7 +178,7 @@ TEST_F(DriverTest, AFortranProgramIsAnswered) {
   EXPECT_EQ(rows_equal("Reading BASIN.DAT HYD.FLO A"), 1);
   EXPECT_EQ(rows_equal("y false"), 1);
   EXPECT_EQ(rows_equal(" Exit QARN-MOR"), 1);
-  EXPECT_EQ(state.child_exit_code, 0);
+  EXPECT_EQ(state.running.exit_code(), 0);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/executable_paths.h"
+#include "common/executable_paths.h"
 
 namespace tarnex::test {
 namespace {
@@ -79,8 +79,8 @@ TEST_P(EachProgram, IsAnsweredFromItsSettingsAndEndsWithEnter) {
   EXPECT_EQ(echoes, c.echoes);
   EXPECT_EQ(rows_equal(c.exit_line), 1);
   EXPECT_EQ(rows_equal("Press enter to exit."), 1);
-  EXPECT_EQ(state.child_exit_code, 0);
-  EXPECT_EQ(state.child(), nullptr);
+  EXPECT_EQ(state.running.exit_code(), 0);
+  EXPECT_EQ(state.running.child(), nullptr);
   EXPECT_TRUE(ui.message_boxes().empty());
 }
 

@@ -15,10 +15,10 @@
 
 #include "driver_fixture.h"
 #include "model_directory.h"
-#include "ui/process.h"
-#include "ui/process_command.h"
+#include "process/process.h"
+#include "process/process_command.h"
 
-namespace tarnex::ui {
+namespace tarnex::process {
 namespace {
 
 using namespace std::chrono_literals;
@@ -215,4 +215,4 @@ TEST_F(Process, WindowsExecutablesStartThroughWineWhenThereIsOne) {
 }
 
 }  // namespace
-}  // namespace tarnex::ui
+}  // namespace tarnex::process

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/fixed_text.h"
 #include "run/model_programs.h"
 #include "run/prompts.h"
 #include "run/sliding_buffer.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/fixed_text.h"
 #include "file_size_limit.h"
 #include "templates/template_commands.h"
 #include "templates/template_dialogs.h"
-#include "ui/fixed_text.h"
 #include "ui/headless/headless_ui.h"
 #include "working_directory.h"
 

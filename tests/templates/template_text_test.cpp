@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/fixed_text.h"
 #include "templates/template_text.h"
-#include "ui/fixed_text.h"
 
 namespace tarnex::templates {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tin/build_report.h"
+#include "tin/editor/build_report.h"
 
 namespace tarnex::tin {
 namespace {

@@ -3,7 +3,7 @@
 // layouts, and the room rules of the record list.
 
 #include "record_script.h"
-#include "tin/message_dialog.h"
+#include "tin/catalogue/message_dialog.h"
 
 namespace tarnex::tin::test {
 namespace {

@@ -11,15 +11,12 @@
 #include <set>
 #include <string>
 
-#include "tin/catalogue.h"
+#include "tin/catalogue/catalogue.h"
 #include "ui/services.h"
 
 namespace tarnex::tin {
 namespace {
 
-using ui::ControlKind;
-using ui::ControlTemplate;
-using ui::DialogTemplate;
 
 TEST(Catalogue, ListsOfferEveryRecordTypeButTwoRetOnce) {
   std::map<std::string_view, int> listed;
@@ -146,7 +143,7 @@ class RecordDialogTemplate : public testing::TestWithParam<RecordDialog> {};
 
 TEST_P(RecordDialogTemplate, HoldsTheCataloguesControls) {
   const auto& record = GetParam();
-  ui::TemplateLibrary library;
+  TemplateLibrary library;
   const auto* dialog = library.find(record.dialog);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->title, record.title);
@@ -235,7 +232,7 @@ TEST(RecordDialogTemplates, HoldTheControlsNamedByTheirIds) {
     named.push_back({223, rows[k][4], ControlKind::Edit,
                      k == 0 ? "Control Point,Type ID = 0;  or  Reservoir, Type ID = 2" : "Control Point or Reservoir"});
   }
-  ui::TemplateLibrary library;
+  TemplateLibrary library;
   for (const auto& n : named) {
     const auto* dialog = library.find(n.dialog);
     ASSERT_NE(dialog, nullptr) << n.dialog;

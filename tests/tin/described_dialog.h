@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "tin/option_descriptions.h"
-#include "tin/tin_state.h"
+#include "tin/catalogue/option_descriptions.h"
+#include "tin/catalogue/tin_state.h"
 #include "ui/headless/headless_ui.h"
 
 namespace tarnex::tin::test {

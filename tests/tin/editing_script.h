@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "record_script.h"
-#include "tin/record_editing.h"
-#include "tin/record_setup.h"
+#include "tin/catalogue/record_setup.h"
+#include "tin/editor/record_editing.h"
 
 namespace tarnex::tin::test {
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/executable_paths.h"
+#include "base/fixed_text.h"
+#include "common/executable_paths.h"
 #include "shell/state.h"
-#include "tin/editor_ids.h"
-#include "tin/message_dialog.h"
-#include "tin/orben_file_name.h"
-#include "ui/fixed_text.h"
+#include "tin/catalogue/message_dialog.h"
+#include "tin/editor/editor_ids.h"
+#include "tin/editor/orben_file_name.h"
 #include "ui/headless/headless_ui.h"
 #include "working_directory.h"
 
@@ -28,7 +28,7 @@ struct Seen {
 class EditorTest : public testing::Test {
  protected:
   EditorTest() {
-    state.executable_paths[kTarnex] =
+    state.paths.executable_paths[kTarnex] =
         executable_path_field(std::filesystem::current_path().string(), kTarnex, '/');
   }
 
@@ -38,7 +38,7 @@ class EditorTest : public testing::Test {
       d.user_type(kFileRoot, root);
       d.user_click(kBeginEditing);
     });
-    ORBEN_FILENAME(state, ui);
+    ORBEN_FILENAME(state.tin, state.paths, ui);
   }
 
   // Dialog `dialog_id`, when it runs next, is read into `seen` and closed

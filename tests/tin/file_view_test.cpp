@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "editor_fixture.h"
-#include "tin/catalogue.h"
-#include "tin/file_builder.h"
+#include "tin/catalogue/catalogue.h"
+#include "tin/editor/file_builder.h"
 
 namespace tarnex::tin::test {
 namespace {
@@ -36,7 +36,7 @@ class FileViewTest : public EditorTest {
 };
 
 TEST(EditorTemplate, RecordTypeListsOfferTheCataloguesTypes) {
-  const ui::TemplateLibrary templates;
+  const TemplateLibrary templates;
   const auto* editor = templates.find(kEditorDialog);
   ASSERT_NE(editor, nullptr);
   for (const auto& list : record_type_lists()) {

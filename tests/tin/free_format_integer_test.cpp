@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tin/free_format_integer.h"
+#include "tin/catalogue/free_format_integer.h"
 
 namespace tarnex::tin {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "tin/iden_format.h"
+#include "tin/catalogue/iden_format.h"
 
 namespace tarnex::tin {
 namespace {

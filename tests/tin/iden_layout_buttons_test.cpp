@@ -7,10 +7,10 @@
 #include <array>
 #include <string>
 
+#include "base/fixed_text.h"
 #include "described_dialog.h"
-#include "tin/iden_layout_buttons.h"
-#include "tin/record_builder.h"
-#include "ui/fixed_text.h"
+#include "tin/catalogue/iden_layout_buttons.h"
+#include "tin/catalogue/record_builder.h"
 
 namespace tarnex::tin::test {
 namespace {

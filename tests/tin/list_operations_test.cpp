@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tin/list_operations.h"
-#include "tin/reservoir_group.h"
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
+#include "tin/editor/list_operations.h"
+#include "tin/editor/reservoir_group.h"
 
 namespace tarnex::tin {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "described_dialog.h"
-#include "tin/catalogue.h"
+#include "tin/catalogue/catalogue.h"
 
 namespace tarnex::tin::test {
 namespace {
@@ -201,7 +201,7 @@ TEST(RecordTypeLists, ShowTheTitleOfThePickedTypeAndResetTheOtherLists) {
   };
   ui::HeadlessUi ui;
   TinState tin;
-  ui::HeadlessDialog dialog(ui::parse_dialog_templates(record_type_lists_dialog()).front(), ui);
+  ui::HeadlessDialog dialog(parse_dialog_templates(record_type_lists_dialog()).front(), ui);
   for (const auto& list : record_type_lists()) {
     dialog.set_callback(list.control, ui::Event::SelectionChange,
                         [&tin](ui::Dialog& d, int id, ui::Event e) { DROPLISTSELECTION(tin, d, id, e); });

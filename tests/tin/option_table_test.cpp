@@ -8,19 +8,18 @@
 #include <set>
 #include <utility>
 
-#include "tin/catalogue.h"
-#include "tin/option_description_table.h"
+#include "tin/catalogue/catalogue.h"
+#include "tin/catalogue/option_description_table.h"
 #include "ui/headless/headless_ui.h"
 
 namespace tarnex::tin {
 namespace {
 
-using ui::ControlKind;
 
 bool is_list(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo; }
 
 TEST(OptionTable, DescribesListsOfItsDialogsIntoReadOnlyBoxes) {
-  ui::TemplateLibrary templates;
+  TemplateLibrary templates;
   std::set<std::pair<int, int>> seen;
   for (const auto& option : option_controls()) {
     EXPECT_TRUE(seen.emplace(option.dialog, option.control).second) << option.control << " twice";
@@ -55,7 +54,7 @@ TEST(OptionTable, AgreesWithTheCatalogueOnEveryDescribedOption) {
 // The binding follows the catalogue's lists: they must be all the lists the
 // templates of the record dialogs hold.
 TEST(OptionTable, TheCatalogueKnowsEveryListOfTheRecordDialogs) {
-  ui::TemplateLibrary templates;
+  TemplateLibrary templates;
   for (const auto& record : record_dialogs()) {
     std::set<int> listed;
     for (const auto& field : record.fields) {

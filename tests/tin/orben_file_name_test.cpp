@@ -117,7 +117,7 @@ TEST_F(EditorTest, CancelEndsTheRunWithNothingChanged) {
     d.user_type(kFileRoot, "x");
     d.user_click(ui::kCancel);
   });
-  ORBEN_FILENAME(state, ui);
+  ORBEN_FILENAME(state.tin, state.paths, ui);
   EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{104}));
   EXPECT_EQ(directory.file_count(), 0u);
 }
@@ -129,7 +129,7 @@ TEST_F(EditorTest, RootBoxTakesTheCaretRoutineAnd256Characters) {
     EXPECT_EQ(d.text(kFileRoot), " ");
     EXPECT_EQ(d.caret(kFileRoot), 1);
   });
-  ORBEN_FILENAME(state, ui);
+  ORBEN_FILENAME(state.tin, state.paths, ui);
 }
 
 TEST_F(EditorTest, BrowseFillsTheRoot) {
@@ -157,7 +157,7 @@ TEST_F(EditorTest, BrowseFillsTheRoot) {
     }
     EXPECT_TRUE(d.running());
   });
-  ORBEN_FILENAME(state, ui);
+  ORBEN_FILENAME(state.tin, state.paths, ui);
   EXPECT_EQ(ui.last_open_file_title(), "Select a ORBEN file to edit");
   EXPECT_EQ(ui.last_open_file_filter(), (std::vector<std::string>{"TIN file|*.tin"}));
 }

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "base/fixed_text.h"
 #include "modal_helper.h"
-#include "tin/catalogue.h"
-#include "tin/message_dialog.h"
-#include "tin/record_builder.h"
-#include "ui/fixed_text.h"
+#include "tin/catalogue/catalogue.h"
+#include "tin/catalogue/message_dialog.h"
+#include "tin/catalogue/record_builder.h"
 #include "ui/qt/qt_dialog.h"
 #include "ui/qt/qt_ui.h"
 

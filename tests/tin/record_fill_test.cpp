@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "tin/edited_record.h"
-#include "tin/option_fields.h"
-#include "tin/record_setup.h"
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
+#include "tin/catalogue/edited_record.h"
+#include "tin/catalogue/option_fields.h"
+#include "tin/catalogue/record_setup.h"
 #include "ui/headless/headless_ui.h"
 
 namespace tarnex::tin::test {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tin/record_list.h"
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
+#include "tin/catalogue/record_list.h"
 
 namespace tarnex::tin {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tin/record_replace.h"
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
+#include "tin/catalogue/record_replace.h"
 
 namespace tarnex::tin::test {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "tin/catalogue.h"
-#include "tin/record_builder.h"
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
+#include "tin/catalogue/catalogue.h"
+#include "tin/catalogue/record_builder.h"
 #include "ui/headless/headless_ui.h"
 
 namespace tarnex::tin::test {

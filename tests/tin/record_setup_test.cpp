@@ -8,9 +8,9 @@
 #include <ostream>
 #include <string>
 
-#include "tin/catalogue.h"
-#include "tin/record_setup.h"
-#include "tin/shared_dialog_titles.h"
+#include "tin/catalogue/catalogue.h"
+#include "tin/catalogue/record_setup.h"
+#include "tin/catalogue/shared_dialog_titles.h"
 #include "ui/headless/headless_ui.h"
 
 namespace tarnex::tin::test {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "editing_script.h"
-#include "tin/edited_record.h"
+#include "tin/catalogue/edited_record.h"
 
 namespace tarnex::tin::test {
 namespace {

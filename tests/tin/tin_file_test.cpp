@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/fixed_text.h"
 #include "file_size_limit.h"
-#include "tin/tin_file_reader.h"
-#include "tin/tin_file_writer.h"
-#include "ui/fixed_text.h"
+#include "tin/editor/tin_file_reader.h"
+#include "tin/editor/tin_file_writer.h"
 #include "working_directory.h"
 
 namespace tarnex::tin {

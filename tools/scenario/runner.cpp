@@ -15,7 +15,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
 #include "widgets.h"
 
 namespace tarnex::scenario {
@@ -135,7 +135,7 @@ std::filesystem::path Runner::in_directory(const std::string& path) const {
 
 bool Runner::idle() const {
   auto& state = program_.state();
-  return state.pending_command == kIdle && !state.in_command && !state.child();
+  return state.pending_command == kIdle && !state.in_command && !state.running.child();
 }
 
 QWidget* Runner::usable_control(const Step& step, std::string& why) {

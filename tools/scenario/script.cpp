@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "ui/fixed_text.h"
+#include "base/fixed_text.h"
 
 namespace tarnex::scenario {
 namespace {

@@ -18,10 +18,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "process/start_program.h"
 #include "ui/qt/gui_thread.h"
 #include "ui/qt/qt_dialog.h"
 #include "ui/qt/qt_text.h"
-#include "ui/start_program.h"
 
 namespace tarnex::ui {
 namespace {
@@ -234,7 +234,7 @@ int QtUi::shell_open(std::string_view target) {
 }
 
 std::optional<int> QtUi::start_program(const std::vector<std::string>& arguments) {
-  return start_detached_program(arguments);
+  return process::start_detached_program(arguments);
 }
 
 std::unique_ptr<Dialog> QtUi::make_dialog(int dialog_id) {

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "common/executable_paths.h"
+#include "common/locate_datfiles.h"
+#include "ui/headless/headless_ui.h"
+
+namespace tarnex {
+namespace {
+
+struct RootCase {
+  const char* chosen;
+  bool first_dot;
+  const char* root;
+};
+
+TEST(RootOfChosenFile, OwnDirectoryGivesTheBareNameElsewhereTheFullPath) {
+  const RootCase cases[] = {
+      {"C:\\M\\BASIN.DAT", true, "BASIN"},
+      {"D:\\DATA\\BASIN.DAT", true, "D:\\DATA\\BASIN"},
+      {"C:\\M\\SUB\\BASIN.DAT", true, "C:\\M\\SUB\\BASIN"},
+      // a directory whose name begins like Tarnex's is another directory
+      {"C:\\MX\\BASIN.DAT", true, "C:\\MX\\BASIN"},
+      {"C:\\\\BASIN.DAT", true, "C:\\\\BASIN"},
+      // the first dot of the file name for the DAT button, the last for the others
+      {"C:\\M\\BASIN.V2.DAT", true, "BASIN"},
+      {"C:\\M\\BASIN.V2.FLO", false, "BASIN.V2"},
+      // a dot in a directory name does not cut the root
+      {"C:\\V1.2\\BASIN.DAT", true, "C:\\V1.2\\BASIN"},
+      {"C:\\V1.2\\BASIN.FLO", false, "C:\\V1.2\\BASIN"},
+      // no dot in the name: an empty root
+      {"C:\\M\\BASIN", true, ""},
+      {"C:\\V1.2\\BASIN", false, ""},
+      {"BASIN.DAT", true, "BASIN"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(root_of_chosen_file(c.chosen, "C:\\M\\Tarnex.exe", c.first_dot, '\\'), c.root) << c.chosen;
+  }
+  EXPECT_EQ(root_of_chosen_file("/home/j.smith/BASIN.DAT", "/home/j.smith/Tarnex.exe", true, '/'), "BASIN");
+  EXPECT_EQ(root_of_chosen_file("/data/basin.dat", "/home/u/Tarnex.exe", true, '/'), "/data/basin");
+}
+
+class LocateDatfiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    paths.executable_paths[kTarnex] = executable_path_field("/m", kTarnex, '/');
+    dialog = ui.make_dialog(191);
+    ASSERT_TRUE(dialog);
+    for (int id : {1245, 1248, 1246, 1247}) dialog->set_callback(id, ui::Event::Click, locate());
+    for (int id : {1219, 1220, 1221, 1218}) dialog->set_callback(id, ui::Event::FocusGain, locate());
+  }
+  ui::Callback locate() {
+    return [this](ui::Dialog& d, int id, ui::Event e) { LOCATE_DATFILES(paths, ui, d, id, e); };
+  }
+  ui::HeadlessDialog& user() { return static_cast<ui::HeadlessDialog&>(*dialog); }
+
+  ui::HeadlessUi ui;
+  Paths paths;
+  std::unique_ptr<ui::Dialog> dialog;
+};
+
+TEST_F(LocateDatfiles, BrowseSetsEveryBoxOfTheButtonThatTheDialogHas) {
+  ui.answer_open_file("/m/BASIN.TIN");
+  user().user_click(1246);
+  EXPECT_EQ(dialog->text(1220), "BASIN");
+  EXPECT_EQ(dialog->text(1221), "BASIN");
+  EXPECT_EQ(ui.last_open_file_filter(), (std::vector<std::string>{"TIN file|*.TIN"}));
+  ui.answer_open_file("/runs/OUT1.OUT");
+  user().user_click(1247);
+  EXPECT_EQ(dialog->text(1218), "/runs/OUT1");
+}
+
+TEST_F(LocateDatfiles, CancelChangesNothingAndTheButtonRemembersItsPath) {
+  dialog->set_text(1217, "KEEP");
+  ui.answer_open_file(std::nullopt);
+  user().user_click(1245);
+  EXPECT_EQ(dialog->text(1217), "KEEP");
+  ui.answer_open_file("/m/BASIN.DAT");
+  user().user_click(1245);
+  EXPECT_EQ(paths.browse_paths[1245], "/m/BASIN.DAT");
+  EXPECT_EQ(paths.browse_paths.count(1248), 0u);
+}
+
+TEST_F(LocateDatfiles, TooLongAPathIsRefusedNotCut) {
+  dialog->set_text(1217, "KEEP");
+  ui.answer_open_file("/" + std::string(260, 'd') + "/BASIN.DAT");
+  user().user_click(1245);
+  EXPECT_EQ(dialog->text(1217), "KEEP");
+  ASSERT_EQ(ui.message_boxes().size(), 1u);
+  EXPECT_EQ(ui.message_boxes()[0].title, "ERROR");
+}
+
+TEST_F(LocateDatfiles, FocusFillsDialog191) {
+  struct Case {
+    const char* mor;
+    const char* tin;
+    const char* before;
+    int box;
+    const char* after;
+  };
+  const Case cases[] = {
+      {"  BASIN  ", "", "OLD", 1219, "BASIN"},
+      {"", "", "OLD", 1219, "OLD"},  // blank source: left alone
+      {"BASIN", "", "OLD", 1220, "BASIN"},
+      {"BASIN", "TINROOT", "OLD", 1221, "TINROOT"},  // the TIN root wins over the MOR root
+      {"BASIN", " ", "OLD", 1221, "BASIN"},
+      {"", "", "OLD", 1221, "OLD"},
+      {"BASIN", "", "", 1218, "BASIN"},
+  };
+  for (const auto& c : cases) {
+    dialog->set_text(1217, c.mor);
+    dialog->set_text(1220, c.tin);
+    dialog->set_text(c.box, c.before);
+    user().user_focus(1217);  // the focus comes from elsewhere
+    user().user_focus(c.box);
+    EXPECT_EQ(dialog->text(c.box), c.after) << c.box << " from " << c.mor;
+    if (std::string(c.after) != c.before) {
+      EXPECT_EQ(dialog->caret(c.box), static_cast<int>(std::string(c.after).size()) + 1);
+    }
+  }
+}
+
+TEST(LocateDatfilesOutputBoxes, FlumAndJornFillOnlyAnEmptyOutputBox) {
+  ui::HeadlessUi ui;
+  Paths paths;
+  for (auto [dialog_id, input, output] : {std::tuple{193, 1234, 1235}, std::tuple{215, 1280, 1281}}) {
+    auto dialog = ui.make_dialog(dialog_id);
+    dialog->set_callback(output, ui::Event::FocusGain,
+                         [&](ui::Dialog& d, int id, ui::Event e) { LOCATE_DATFILES(paths, ui, d, id, e); });
+    auto& user = static_cast<ui::HeadlessDialog&>(*dialog);
+    dialog->set_text(input, "IN");
+    dialog->set_text(output, "OUT");
+    user.user_focus(output);
+    EXPECT_EQ(dialog->text(output), "OUT") << dialog_id;
+    dialog->set_text(output, "  ");
+    user.user_focus(input);
+    user.user_focus(output);
+    EXPECT_EQ(dialog->text(output), "IN") << dialog_id;
+  }
+}
+
+}  // namespace
+}  // namespace tarnex

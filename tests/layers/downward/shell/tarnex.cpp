@@ -1,0 +1,3 @@
+#include "run/qarn.h"
+#include "shell/menu_bar.h"
+#include <vector>

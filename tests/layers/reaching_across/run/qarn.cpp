@@ -1,0 +1,1 @@
+#include "templates/template_text.h"

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "common/cursor_position.h"
+#include "shell/running_program.h"
+#include "shell/tarnex.h"
+#include "test_templates.h"
+#include "ui/headless/headless_ui.h"
+
+namespace tarnex {
+namespace {
+
+class RunningProgram : public ::testing::Test {
+ protected:
+  void SetUp() override { start_up(state, ui, "/m"); }
+  ui::HeadlessUi ui;
+  State state;
+};
+
+TEST_F(RunningProgram, GrayoutsFollowTheCommandCode) {
+  struct Item {
+    int menu, item;
+    bool enabled_while_busy;
+  };
+  const Item items[] = {{3, 1, false}, {3, 2, false}, {3, 3, false}, {3, 4, false}, {3, 6, true},
+                        {7, 1, false}, {5, 1, false}, {5, 2, false}, {5, 3, false},
+                        // these stay enabled during a run
+                        {1, 1, true},  {2, 1, true},  {4, 1, true},  {6, 1, true},  {7, 3, true}};
+  state.pending_command = kMorRun;
+  MENU_GRAYOUTS(state, ui);
+  for (const auto& i : items) EXPECT_EQ(ui.menu_item_enabled(i.menu, i.item), i.enabled_while_busy) << i.menu << "," << i.item;
+  EXPECT_FALSE(ui.close_enabled());
+  state.pending_command = kIdle;
+  MENU_GRAYOUTS(state, ui);
+  for (const auto& i : items) {
+    const bool terminate = i.menu == 3 && i.item == 6;
+    EXPECT_EQ(ui.menu_item_enabled(i.menu, i.item), !terminate) << i.menu << "," << i.item;
+  }
+  EXPECT_TRUE(ui.close_enabled());
+}
+
+TEST_F(RunningProgram, ExitWhileIdleEndsWith259) {
+  ASSERT_TRUE(ui.user_choose_menu("&Exit", "&Exit"));
+  EXPECT_EQ(ui.exit_code(), kStillActive);
+  EXPECT_TRUE(ui.message_boxes().empty());
+}
+
+TEST_F(RunningProgram, ExitWhileAModelRunsIsRefused) {
+  struct Case {
+    int run_code;
+    const char* box;  // null: the code is written as a line instead
+  };
+  const Case cases[] = {
+      {kMorRun, "WARNING: MOR.exe is still active.\r\n\r\nSelect TERMINATE in the QARN\r\nmenu if you wish to stop MOR.exe."},
+      {kOrbRun, "WARNING: ORB.exe is still active.\r\n\r\nSelect TERMINATE in the QARN\r\nmenu if you wish to stop ORB.exe."},
+      {kFlumRun, "WARNING: FLUM.exe is still active.\r\n\r\nSelect TERMINATE in the QARN\r\nmenu if you wish to stop FLUM.exe."},
+      {kMordRun, nullptr},
+      {kMerlRun, nullptr},
+      {kJornRun, nullptr},
+  };
+  for (const auto& c : cases) {
+    ui::HeadlessUi fresh;
+    State running;
+    start_up(running, fresh, "/m");
+    running.pending_command = c.run_code;
+    running.running.set_exit_code(kStillActive);
+    EXIT_TARNEX(running, fresh);
+    EXPECT_FALSE(fresh.exit_code().has_value()) << c.run_code;
+    if (c.box) {
+      ASSERT_EQ(fresh.message_boxes().size(), 1u) << c.run_code;
+      EXPECT_EQ(fresh.message_boxes()[0].text, c.box);
+      EXPECT_EQ(fresh.message_boxes()[0].title, "ERROR");
+    } else {
+      EXPECT_TRUE(fresh.message_boxes().empty()) << c.run_code;
+      EXPECT_EQ(fresh.text().rows()[10], " 259") << c.run_code;
+    }
+  }
+}
+
+TEST_F(RunningProgram, ClearScreenKeepsThePositionTwentyRowsHigher) {
+  struct Case {
+    int rows_written;
+    int row_after;  // the row the next text goes to
+  };
+  const Case cases[] = {{40, 22}, {21, 3}, {20, 2}, {5, 2}, {0, 2}};
+  for (const auto& c : cases) {
+    TextModel& text = ui.text();
+    text.clear();
+    for (int i = 0; i < c.rows_written; ++i) text.write_line("line");
+    clear_screen(ui);
+    EXPECT_EQ(text.position().row, c.row_after) << c.rows_written;
+    EXPECT_EQ(text.text(), "") << c.rows_written;
+  }
+}
+
+TEST(CursorPosition, BlankBoxGetsABlankWithTheCaretFirst) {
+  ui::HeadlessUi ui;
+  ui.templates().add(test::kEveryKindTemplate);
+  auto dialog = ui.make_dialog(test::kEveryKindDialog);
+  dialog->set_callback(102, ui::Event::FocusGain, CURSORPOSITION);
+  auto& user = static_cast<ui::HeadlessDialog&>(*dialog);
+  user.user_focus(102);
+  EXPECT_EQ(dialog->text(102), " ");
+  EXPECT_EQ(dialog->caret(102), 1);
+
+  dialog->set_text(102, "BASIN");
+  dialog->set_caret(102, 4);
+  user.user_focus(103);
+  user.user_focus(102);
+  EXPECT_EQ(dialog->text(102), "BASIN");
+  EXPECT_EQ(dialog->caret(102), 4);
+}
+
+}  // namespace
+}  // namespace tarnex

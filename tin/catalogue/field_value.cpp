@@ -1,0 +1,40 @@
+#include "tin/catalogue/field_value.h"
+
+#include "base/fixed_text.h"
+
+namespace tarnex::tin {
+namespace {
+
+// The most characters of a control's text that the builder looks at.
+constexpr std::size_t kControlText = 256;
+
+std::size_t value_width(const Field& field) { return static_cast<std::size_t>(field.width - field.blank_part); }
+
+}  // namespace
+
+std::string justified(std::string_view value, std::size_t width) { return right_adjust(fit(value, width)); }
+
+std::string read_value(const Field& field, std::string_view control_text) {
+  const auto width = value_width(field);
+  const auto read = field.first_chars > 0 ? static_cast<std::size_t>(field.first_chars) : kControlText;
+  const auto seen = fit(control_text, read);
+  switch (field.read) {
+    case Read::kAsTyped:
+      return fit(seen, width);
+    case Read::kWhenFull: {
+      const auto text = remove_leading_blanks(seen);
+      return length_without_trailing_blanks(text) >= width ? fit(text, width) : std::string(width, ' ');
+    }
+    case Read::kJustified:
+      break;
+  }
+  return justified(remove_leading_blanks(seen), width);
+}
+
+std::string field_value(const Field& field, std::string_view control_text) {
+  auto value = read_value(field, control_text);
+  if (is_blank(value) && !field.blank.empty()) value = justified(field.blank, value_width(field));
+  return value;
+}
+
+}  // namespace tarnex::tin

@@ -1,0 +1,97 @@
+#include "tin/editor/file_view.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "base/fixed_text.h"
+#include "tin/catalogue/message_dialog.h"
+#include "tin/editor/build_report.h"
+#include "tin/editor/create_record.h"
+#include "tin/editor/editor_help.h"
+#include "tin/editor/editor_ids.h"
+#include "tin/editor/list_operations.h"
+#include "tin/editor/record_editing.h"
+#include "tin/editor/tin_file_writer.h"
+
+namespace tarnex::tin {
+namespace {
+
+struct ListOperation {
+  int button;
+  std::optional<int> (*operate)(RecordList&, int);
+};
+
+constexpr ListOperation kListOperations[] = {
+    {kMoveUp, move_up},
+    {kMoveDown, move_down},
+    {kDelete, delete_line},
+};
+
+void create(TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
+  const int selection = dialog.selected(kFileView);
+  create_record(tin, ui, fit(dialog.text(kCurrentRecordType), 4));
+  // The builder appended the new record at the end: it is selected.
+  const bool appended = dialog.item_count(kFileView) != tin.records.count();
+  show_records(dialog, tin.records, appended ? tin.records.count() : selection);
+}
+
+void build(const TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
+  const auto name = without_trailing_blanks(remove_leading_blanks(dialog.text(kEditedFileName)));
+  const auto warnings = build_warnings(tin.records);
+  const bool written = write_tin_file(name, tin.records);
+  show_message(ui, name, written ? build_report(name, warnings) : build_failure_report(name));
+}
+
+void scroll(const RecordList& list, ui::Dialog& dialog) {
+  const int first = std::clamp(dialog.scroll_position(kColumnScroll), 1, kLastFirstColumn);
+  for (int k = 1; k <= list.count(); ++k) {
+    dialog.set_item_text(kFileView, k, columns(list.line(k), static_cast<std::size_t>(first),
+                                               static_cast<std::size_t>(kWrittenColumns - first + 1)));
+  }
+}
+
+}  // namespace
+
+void show_records(ui::Dialog& dialog, const RecordList& list, int selection) {
+  if (dialog.item_count(kFileView) != list.count()) dialog.set_item_count(kFileView, list.count());
+  for (int k = 1; k <= list.count(); ++k) dialog.set_item_text(kFileView, k, list.line(k));
+  dialog.set_selected(kFileView, selection);
+  dialog.set_scroll_position(kColumnScroll, 1);
+}
+
+void FILEVIEW(TinState& tin, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event) {
+  for (const auto& operation : kListOperations) {
+    if (operation.button != control_id) continue;
+    if (const auto selection = operation.operate(tin.records, dialog.selected(kFileView))) {
+      show_records(dialog, tin.records, *selection);
+    }
+    return;
+  }
+  switch (control_id) {
+    case kCreate:
+      create(tin, ui, dialog);
+      break;
+    // After Build and Help too the lines are shown from column 1 again, as
+    // after every other button.
+    case kBuild:
+      build(tin, ui, dialog);
+      show_records(dialog, tin.records, dialog.selected(kFileView));
+      break;
+    case kHelp:
+      show_message(ui, "Help", editor_help_text());
+      show_records(dialog, tin.records, dialog.selected(kFileView));
+      break;
+    case kEdit:
+      if (const auto selection = edit_record(tin, ui, dialog.selected(kFileView))) {
+        show_records(dialog, tin.records, *selection);
+      }
+      break;
+    case kColumnScroll:
+      scroll(tin.records, dialog);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace tarnex::tin

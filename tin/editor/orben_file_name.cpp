@@ -1,0 +1,111 @@
+#include "tin/editor/orben_file_name.h"
+
+#include <filesystem>
+#include <string>
+
+#include "base/fixed_text.h"
+#include "common/cursor_position.h"
+#include "common/executable_paths.h"
+#include "common/locate_datfiles.h"
+#include "tin/editor/editor_ids.h"
+#include "tin/editor/file_builder.h"
+#include "tin/editor/tin_file_reader.h"
+
+namespace tarnex::tin {
+namespace {
+
+using Outcome = TinFileRead::Outcome;
+
+constexpr int kRootLimit = 256;
+constexpr std::string_view kExtension = ".tin";
+
+// What dialog 106 says when a file is found but not loaded.
+struct LoadError {
+  Outcome outcome;
+  std::string_view text;
+};
+
+constexpr std::string_view kNotText =
+    "Non alphanumeric data was found in the file.  Please check that this is a valid ORBEN file.";
+
+constexpr LoadError kLoadErrors[] = {
+    {Outcome::kNotText, kNotText},
+    {Outcome::kReadError, kNotText},
+    // Loading part of the file would cut it short at the next Build.
+    {Outcome::kTooManyLines,
+     "The file holds more than 256 records, and the ORBEN File Builder can edit no more than 256.  The file was not "
+     "opened and nothing was changed."},
+};
+
+void show(ui::Ui& ui, int dialog_id, int text_control = 0, std::string_view text = {}) {
+  auto dialog = ui.make_dialog(dialog_id);
+  if (!dialog) return;
+  if (text_control != 0) dialog->set_text(text_control, text);
+  dialog->run_modal();
+}
+
+void browse(Paths& paths, ui::Ui& ui, ui::Dialog& dialog) {
+  // The choice is remembered for the next Browse while the program runs.
+  auto& remembered = paths.browse_paths[kBrowse];
+  const auto chosen = ui.open_file({{"TIN file", "*.tin"}}, "Select a ORBEN file to edit", remembered);
+  if (!chosen) return;
+  remembered = *chosen;
+  const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  dialog.set_text(kFileRoot, root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), true, separator));
+}
+
+void load(TinState& tin, ui::Ui& ui, const std::string& name) {
+  const auto read = read_tin_file(name);
+  if (read.outcome == Outcome::kRead) {
+    tin.records.append(read.lines);
+    FILEBUILDER(tin, ui, name);
+    return;
+  }
+  if (read.outcome == Outcome::kCannotOpen) {
+    show(ui, kFileNotFoundDialog, kFileNotFoundName, name);
+    return;
+  }
+  for (const auto& error : kLoadErrors) {
+    if (error.outcome == read.outcome) show(ui, kLoadErrorDialog, kLoadErrorText, error.text);
+  }
+}
+
+void begin_editing(TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
+  tin.records.clear();
+  // Leading blanks go too: Build writes to the name without them, which must
+  // be the file that was loaded.
+  const auto root = without_trailing_blanks(remove_leading_blanks(dialog.text(kFileRoot)));
+  dialog.end(kBeginEditing);
+  if (root.empty()) {
+    show(ui, kInvalidFileNameDialog);
+    return;
+  }
+  const auto name = existing_file_name(root + std::string(kExtension));
+  if (can_create_new_file(name)) {
+    FILEBUILDER(tin, ui, name);
+    return;
+  }
+  load(tin, ui, name);
+}
+
+}  // namespace
+
+void ORBEN_FILENAME(TinState& tin, Paths& paths, ui::Ui& ui) {
+  auto dialog = ui.make_dialog(kFileNameDialog);
+  if (!dialog) return;
+  dialog->set_text_limit(kFileRoot, kRootLimit);
+  dialog->set_callback(kFileRoot, ui::Event::FocusGain, CURSORPOSITION);
+  const ui::Callback initialize = [&tin, &paths, &ui](ui::Dialog& d, int id, ui::Event event) {
+    FILEINITIALIZE(tin, paths, ui, d, id, event);
+  };
+  dialog->set_callback(kBrowse, ui::Event::Click, initialize);
+  dialog->set_callback(kBeginEditing, ui::Event::Click, initialize);
+  dialog->run_modal();
+}
+
+void FILEINITIALIZE(TinState& tin, Paths& paths, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event) {
+  if (control_id == kBrowse) browse(paths, ui, dialog);
+  if (control_id == kBeginEditing) begin_editing(tin, ui, dialog);
+}
+
+}  // namespace tarnex::tin
