@@ -75,6 +75,10 @@ void apply_word(ControlTemplate& control, const std::string& word, int line_no) 
   const auto eq = word.find('=');
   if (eq != std::string::npos) {
     const auto key = word.substr(0, eq);
+    if (key == "name") {
+      control.name = word.substr(eq + 1);
+      return;
+    }
     const int value = to_int(std::string_view(word).substr(eq + 1), line_no);
     if (key == "row") control.row = value;
     else if (key == "col") control.column = value;
@@ -119,6 +123,7 @@ std::vector<DialogTemplate> parse_dialog_templates(std::string_view text) {
       for (std::size_t i = 2; i < words.size(); ++i) {
         if (is_quoted(words[i])) dialog.title = words[i].substr(1);
         else if (words[i] == "page") dialog.page = true;
+        else if (words[i].starts_with("name=")) dialog.name = words[i].substr(5);
         else throw TemplateError(where + "unknown word " + words[i]);
       }
       dialogs.push_back(std::move(dialog));

@@ -31,6 +31,7 @@ enum class ControlKind {
 struct ControlTemplate {
   ControlKind kind = ControlKind::Static;
   int id = 0;
+  std::string name;  // the name the program knows it by (resources/dialog_ids.h), if any
   int row = 0;
   int column = 0;
   int row_span = 1;
@@ -49,6 +50,7 @@ struct ControlTemplate {
 
 struct DialogTemplate {
   int id = 0;
+  std::string name;  // the namespace of its ids in resources/dialog_ids.h, if any
   std::string title;
   bool page = false;  // a borderless child page of a tab control
   std::vector<ControlTemplate> controls;
