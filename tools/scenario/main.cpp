@@ -133,7 +133,10 @@ int main(int argc, char** argv) {
       failure = runner.failure();
       window_text = program.ui().text().text();
       program.ui().shut_down();
-      QCoreApplication::quit();
+      // exit(), not quit(): quit() first asks every window to close, and the
+      // main window refuses (its close is the Exit command's), so the runner
+      // would never leave its event loop.
+      QCoreApplication::exit(0);
     });
     QApplication::exec();
     kill_children();
