@@ -1,5 +1,7 @@
 #include "shell/menu_bar.h"
 
+#include <set>
+
 #include "resources/resources.h"
 #include "shell/table_rows.h"
 
@@ -12,6 +14,7 @@ constexpr std::string_view kTable = "tables/menus.tbl";
 
 std::vector<MenuDefinition> parse_menu_table(std::string_view text) {
   std::vector<MenuDefinition> menus;
+  std::set<std::string, std::less<>> routines;
   for (const auto& row : table_rows(text)) {
     const auto& fields = row.fields;
     if (fields.size() == 1 && fields[0].starts_with("menu ")) {
@@ -26,6 +29,8 @@ std::vector<MenuDefinition> parse_menu_table(std::string_view text) {
     if (fields.size() < 2 || fields.size() > 3 || (fields.size() == 3 && fields[2] != "grayed")) {
       malformed_row(kTable, row);
     }
+    // The routine's name is how the program finds the item again.
+    if (!routines.insert(fields[1]).second) malformed_row(kTable, row);
     menus.back().entries.push_back({fields[0], fields[1], fields.size() == 3});
   }
   return menus;
@@ -45,7 +50,8 @@ void build_menu_bar(ui::Ui& ui, const MenuRoutines& routines) {
         continue;
       }
       auto it = routines.find(entry.routine);
-      ui.add_menu_item(entry.text, it == routines.end() ? std::function<void()>() : it->second, !entry.grayed);
+      ui.add_menu_item(entry.text, entry.routine, it == routines.end() ? std::function<void()>() : it->second,
+                       !entry.grayed);
     }
   }
 }

@@ -26,6 +26,8 @@ struct MenuDefinition {
 
 using MenuRoutines = std::map<std::string, std::function<void()>, std::less<>>;
 
+// Throws std::runtime_error for a malformed line or a routine bound to two
+// items.
 std::vector<MenuDefinition> parse_menu_table(std::string_view text);
 const std::vector<MenuDefinition>& menu_table();
 

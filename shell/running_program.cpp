@@ -8,17 +8,11 @@
 namespace tarnex {
 namespace {
 
-struct MenuItem {
-  int menu;
-  int item;
-  bool enabled_while_busy;
-};
-
-// Menu 3: the four run items and Terminate; menu 5: the file-building aids;
-// menu 7: Clear Screen.
-constexpr MenuItem kRunDependentItems[] = {
-    {3, 1, false}, {3, 2, false}, {3, 3, false}, {3, 4, false}, {3, 6, true},
-    {7, 1, false}, {5, 1, false}, {5, 2, false}, {5, 3, false},
+// The four run items and Terminate, Clear Screen, and the file-building aids.
+constexpr RunDependentItem kRunDependentItems[] = {
+    {"QARN_MOR_ORB", false},   {"QARN_MERL_ORB", false}, {"QARN_FLUM", false},
+    {"QARN_JORN", false},      {"TERMINATE", true},      {"CLEAR_SCREEN", false},
+    {"ORBEN_FILENAME", false}, {"MOR_TEMPLATE", false},  {"FLUM_TEMPLATE", false},
 };
 
 struct ActiveWarning {
@@ -37,11 +31,11 @@ constexpr int kRowsKeptAbove = 20;
 
 }  // namespace
 
+std::span<const RunDependentItem> run_dependent_items() { return kRunDependentItems; }
+
 void MENU_GRAYOUTS(State& state, ui::Ui& ui) {
   const bool busy = state.pending_command != kIdle;
-  for (const auto& entry : kRunDependentItems) {
-    ui.set_menu_item_enabled(entry.menu, entry.item, busy == entry.enabled_while_busy);
-  }
+  for (const auto& item : kRunDependentItems) ui.set_menu_item_enabled(item.routine, busy == item.enabled_while_busy);
   ui.set_close_enabled(!busy);
 }
 

@@ -3,10 +3,22 @@
 // Terminate, which ends it, Exit, which refuses while a model runs, and
 // Clear Screen.
 
+#include <span>
+#include <string_view>
+
 #include "shell/state.h"
 #include "ui/services.h"
 
 namespace tarnex {
+
+// A menu item, by the routine bound to it in the menu table, that a running
+// model program grays, or enables as it does Terminate.
+struct RunDependentItem {
+  std::string_view routine;
+  bool enabled_while_busy;
+};
+
+std::span<const RunDependentItem> run_dependent_items();
 
 // Grays what would conflict with a running model program, or enables it
 // again when the command code is back to idle.

@@ -100,12 +100,15 @@ class Ui {
   virtual void use_proposed_font() = 0;
   virtual void set_colours_black_on_white() = 0;
 
-  // Menus are numbered from 1 left to right, items from 1 with separators
-  // counted.
+  // Menus are added left to right, each item to the menu added last. An item
+  // is known by the name of the routine bound to it, unique in the menu bar,
+  // so that its place in the menu can change freely.
   virtual void add_menu(std::string_view title) = 0;
-  virtual void add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) = 0;
+  virtual void add_menu_item(std::string_view text, std::string_view routine_name, std::function<void()> routine,
+                             bool enabled) = 0;
   virtual void add_menu_separator() = 0;
-  virtual void set_menu_item_enabled(int menu, int item, bool enabled) = 0;
+  // Naming a routine no item is bound to is a programming error.
+  virtual void set_menu_item_enabled(std::string_view routine_name, bool enabled) = 0;
   // The frame's own Close command.
   virtual void set_close_enabled(bool enabled) = 0;
   virtual void set_about_text(std::string_view text) = 0;

@@ -35,21 +35,21 @@ void report_events(ui::Ui& ui, ui::Dialog& dialog) {
 
 void add_test_menu(ui::Ui& ui) {
   ui.add_menu("Test");
-  ui.add_menu_item("Open", [&ui] {
+  ui.add_menu_item("Open", "TEST_OPEN", [&ui] {
     auto dialog = ui.make_dialog(test::kEveryKindDialog);
     report_events(ui, *dialog);
     dialog->set_enabled(113, false);
     ui.text().write_line("ended " + std::to_string(dialog->run_modal()));
   }, true);
-  ui.add_menu_item("Warn", [&ui] {
+  ui.add_menu_item("Warn", "TEST_WARN", [&ui] {
     ui.message_box("Something\r\nhappened", "ERROR");
     ui.text().write_line("after box");
   }, true);
-  ui.add_menu_item("Pick", [&ui] {
+  ui.add_menu_item("Pick", "TEST_PICK", [&ui] {
     auto path = ui.open_file({{"DAT Files", "*.DAT"}}, "Select the QARN file", "");
     ui.text().write_line(path ? "picked " + *path : "cancelled");
   }, true);
-  ui.add_menu_item("Gray", nullptr, false);
+  ui.add_menu_item("Gray", "TEST_GRAY", nullptr, false);
 }
 
 Played play(const QString& text, int timeout_ms) {

@@ -72,8 +72,8 @@ TEST_F(Faults, UnknownQuestionWaitsUntilTerminateEndsIt) {
   set_mode("unknown");
   start(kMorRun);
   ASSERT_TRUE(window_shows("Enter the phase of the moon."));
-  EXPECT_TRUE(ui.menu_item_enabled(3, 6));   // Te&rminate
-  EXPECT_FALSE(ui.menu_item_enabled(3, 1));  // &MOR-ORB
+  EXPECT_TRUE(ui.menu_item_enabled("TERMINATE"));
+  EXPECT_FALSE(ui.menu_item_enabled("QARN_MOR_ORB"));
   ASSERT_TRUE(ui.user_choose_menu("&Exit", "&Exit"));
   ASSERT_EQ(ui.message_boxes().size(), 1u);
   EXPECT_TRUE(ui.message_boxes()[0].text.starts_with("WARNING: MOR.exe is still active."));
@@ -90,8 +90,8 @@ TEST_F(Faults, UnknownQuestionWaitsUntilTerminateEndsIt) {
   EXPECT_EQ(state.running.child(), nullptr);
   EXPECT_EQ(child->exit_code(), std::nullopt);
   EXPECT_FALSE(process_exists(id)) << "terminated and reaped";
-  EXPECT_FALSE(ui.menu_item_enabled(3, 6));
-  EXPECT_TRUE(ui.menu_item_enabled(3, 1));
+  EXPECT_FALSE(ui.menu_item_enabled("TERMINATE"));
+  EXPECT_TRUE(ui.menu_item_enabled("QARN_MOR_ORB"));
   EXPECT_TRUE(ui.close_enabled());
   ASSERT_TRUE(ui.user_choose_menu("&Exit", "&Exit"));
   EXPECT_EQ(ui.exit_code(), kStillActive);

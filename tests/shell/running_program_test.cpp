@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <string_view>
+
 #include "common/cursor_position.h"
+#include "shell/menu_bar.h"
 #include "shell/running_program.h"
 #include "shell/tarnex.h"
 #include "test_templates.h"
@@ -18,24 +23,37 @@ class RunningProgram : public ::testing::Test {
 
 TEST_F(RunningProgram, GrayoutsFollowTheCommandCode) {
   struct Item {
-    int menu, item;
+    const char* routine;
     bool enabled_while_busy;
   };
-  const Item items[] = {{3, 1, false}, {3, 2, false}, {3, 3, false}, {3, 4, false}, {3, 6, true},
-                        {7, 1, false}, {5, 1, false}, {5, 2, false}, {5, 3, false},
+  const Item items[] = {{"QARN_MOR_ORB", false},   {"QARN_MERL_ORB", false}, {"QARN_FLUM", false},
+                        {"QARN_JORN", false},      {"TERMINATE", true},      {"CLEAR_SCREEN", false},
+                        {"ORBEN_FILENAME", false}, {"MOR_TEMPLATE", false},  {"FLUM_TEMPLATE", false},
                         // these stay enabled during a run
-                        {1, 1, true},  {2, 1, true},  {4, 1, true},  {6, 1, true},  {7, 3, true}};
+                        {"FILES_ALL", true},       {"DOS_EDITOR", true},     {"HEC_DSSVUE", true},
+                        {"INSTRUCTIONS", true},    {"EXIT_TARNEX", true}};
   state.pending_command = kMorRun;
   MENU_GRAYOUTS(state, ui);
-  for (const auto& i : items) EXPECT_EQ(ui.menu_item_enabled(i.menu, i.item), i.enabled_while_busy) << i.menu << "," << i.item;
+  for (const auto& i : items) EXPECT_EQ(ui.menu_item_enabled(i.routine), i.enabled_while_busy) << i.routine;
   EXPECT_FALSE(ui.close_enabled());
   state.pending_command = kIdle;
   MENU_GRAYOUTS(state, ui);
   for (const auto& i : items) {
-    const bool terminate = i.menu == 3 && i.item == 6;
-    EXPECT_EQ(ui.menu_item_enabled(i.menu, i.item), !terminate) << i.menu << "," << i.item;
+    const bool terminate = std::string_view(i.routine) == "TERMINATE";
+    EXPECT_EQ(ui.menu_item_enabled(i.routine), !terminate) << i.routine;
   }
   EXPECT_TRUE(ui.close_enabled());
+}
+
+TEST(RunDependentItems, EachIsAnItemOfTheMenuTable) {
+  std::set<std::string, std::less<>> routines;
+  for (const auto& menu : menu_table()) {
+    for (const auto& entry : menu.entries) {
+      if (!entry.separator()) routines.insert(entry.routine);
+    }
+  }
+  ASSERT_FALSE(run_dependent_items().empty());
+  for (const auto& item : run_dependent_items()) EXPECT_TRUE(routines.contains(item.routine)) << item.routine;
 }
 
 TEST_F(RunningProgram, ExitWhileIdleEndsWith259) {

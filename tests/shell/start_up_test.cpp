@@ -47,10 +47,15 @@ TEST(ExecutablePaths, TooLongDirectoryIsCutWithTheFieldAndStartUpSaysSo) {
   EXPECT_EQ(path_of(field), std::string(255, 'd'));
   EXPECT_EQ(longest_directory(), 243u);
 
+  // Each start-up in a window of its own: the menu bar is built once a window.
+  {
+    ui::HeadlessUi ui;
+    State state;
+    start_up(state, ui, std::string(longest_directory(), 'd'));
+    EXPECT_EQ(ui.text().text().find("too long"), std::string::npos);
+  }
   ui::HeadlessUi ui;
   State state;
-  start_up(state, ui, std::string(longest_directory(), 'd'));
-  EXPECT_EQ(ui.text().text().find("too long"), std::string::npos);
   start_up(state, ui, std::string(longest_directory() + 1, 'd'));
   EXPECT_NE(ui.text().text().find("The start-up directory is too long"), std::string::npos);
 }
@@ -74,6 +79,7 @@ TEST(MenuTable, MalformedLinesAreRefused) {
   EXPECT_THROW(parse_menu_table("Item | ROUTINE\n"), std::runtime_error);
   EXPECT_THROW(parse_menu_table("menu M\nItem only\n"), std::runtime_error);
   EXPECT_THROW(parse_menu_table("menu M\nItem | R | bold\n"), std::runtime_error);
+  EXPECT_THROW(parse_menu_table("menu M\nOne | R\nmenu N\nTwo | R\n"), std::runtime_error);
 }
 
 class StartUp : public ::testing::Test {
@@ -92,7 +98,7 @@ TEST_F(StartUp, OnlyTerminateStartsGrayed) {
       EXPECT_EQ(menus[m].items[i].enabled, !terminate) << menus[m].title << " item " << i + 1;
     }
   }
-  EXPECT_FALSE(ui.menu_item_enabled(3, 6));
+  EXPECT_FALSE(ui.menu_item_enabled("TERMINATE"));
 }
 
 TEST_F(StartUp, TitlesColoursFontBannerAndPaths) {

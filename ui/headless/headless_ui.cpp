@@ -1,8 +1,30 @@
 #include "ui/headless/headless_ui.h"
 
 #include <cerrno>
+#include <stdexcept>
 
 namespace tarnex::ui {
+namespace {
+
+// The item bound to a routine, in a const or a changeable menu bar.
+template <typename Menus>
+auto find_item(Menus& menus, std::string_view routine_name) -> decltype(&menus.front().items.front()) {
+  for (auto& menu : menus) {
+    for (auto& item : menu.items) {
+      if (!item.separator && item.routine_name == routine_name) return &item;
+    }
+  }
+  return nullptr;
+}
+
+template <typename Menus>
+auto& item_named(Menus& menus, std::string_view routine_name) {
+  auto* item = find_item(menus, routine_name);
+  if (!item) throw std::invalid_argument("no menu item is bound to \"" + std::string(routine_name) + "\"");
+  return *item;
+}
+
+}  // namespace
 
 bool HeadlessUi::set_text_font(std::string_view family, int, int) {
   if (family != accepted_font_) return false;
@@ -15,22 +37,23 @@ void HeadlessUi::add_menu(std::string_view title) {
   menus_.push_back({std::string(title), {}});
 }
 
-void HeadlessUi::add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) {
+void HeadlessUi::add_menu_item(std::string_view text, std::string_view routine_name, std::function<void()> routine,
+                               bool enabled) {
   std::lock_guard lock(mutex_);
-  menus_.back().items.push_back({std::string(text), false, enabled, std::move(routine)});
+  if (routine_name.empty() || find_item(menus_, routine_name)) {
+    throw std::invalid_argument("menu item without a routine name of its own: \"" + std::string(routine_name) + "\"");
+  }
+  menus_.back().items.push_back({std::string(text), std::string(routine_name), false, enabled, std::move(routine)});
 }
 
 void HeadlessUi::add_menu_separator() {
   std::lock_guard lock(mutex_);
-  menus_.back().items.push_back({std::string(), true, true, nullptr});
+  menus_.back().items.push_back({std::string(), std::string(), true, true, nullptr});
 }
 
-void HeadlessUi::set_menu_item_enabled(int menu, int item, bool enabled) {
+void HeadlessUi::set_menu_item_enabled(std::string_view routine_name, bool enabled) {
   std::lock_guard lock(mutex_);
-  if (menu < 1 || menu > static_cast<int>(menus_.size())) return;
-  auto& items = menus_[static_cast<std::size_t>(menu) - 1].items;
-  if (item < 1 || item > static_cast<int>(items.size())) return;
-  items[static_cast<std::size_t>(item) - 1].enabled = enabled;
+  item_named(menus_, routine_name).enabled = enabled;
 }
 
 void HeadlessUi::set_close_enabled(bool enabled) {
@@ -94,12 +117,9 @@ std::vector<HeadlessUi::Menu> HeadlessUi::menus() const {
   return menus_;
 }
 
-bool HeadlessUi::menu_item_enabled(int menu, int item) const {
+bool HeadlessUi::menu_item_enabled(std::string_view routine_name) const {
   std::lock_guard lock(mutex_);
-  if (menu < 1 || menu > static_cast<int>(menus_.size())) return false;
-  const auto& items = menus_[static_cast<std::size_t>(menu) - 1].items;
-  if (item < 1 || item > static_cast<int>(items.size())) return false;
-  return items[static_cast<std::size_t>(item) - 1].enabled;
+  return item_named(menus_, routine_name).enabled;
 }
 
 bool HeadlessUi::user_choose_menu(std::string_view menu, std::string_view item) {

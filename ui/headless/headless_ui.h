@@ -101,7 +101,8 @@ class HeadlessUi final : public Ui {
   struct Menu {
     std::string title;
     struct Item {
-      std::string text;  // empty for a separator
+      std::string text;          // empty for a separator
+      std::string routine_name;  // empty for a separator
       bool separator = false;
       bool enabled = true;
       std::function<void()> routine;
@@ -120,9 +121,11 @@ class HeadlessUi final : public Ui {
   void use_proposed_font() override { font_ = "proposed"; }
   void set_colours_black_on_white() override { black_on_white_ = true; }
   void add_menu(std::string_view title) override;
-  void add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) override;
+  void add_menu_item(std::string_view text, std::string_view routine_name, std::function<void()> routine,
+                     bool enabled) override;
   void add_menu_separator() override;
-  void set_menu_item_enabled(int menu, int item, bool enabled) override;
+  // Throws std::invalid_argument for a name no item is bound to.
+  void set_menu_item_enabled(std::string_view routine_name, bool enabled) override;
   void set_close_enabled(bool enabled) override;
   void set_about_text(std::string_view text) override { about_text_ = text; }
   void show_about() override;
@@ -137,7 +140,8 @@ class HeadlessUi final : public Ui {
 
   // Observations and the user's side, for tests.
   std::vector<Menu> menus() const;
-  bool menu_item_enabled(int menu, int item) const;
+  // Throws std::invalid_argument for a name no item is bound to.
+  bool menu_item_enabled(std::string_view routine_name) const;
   // Chooses an item by the texts of the menu table; false when it is grayed
   // or does not exist.
   bool user_choose_menu(std::string_view menu, std::string_view item);

@@ -21,6 +21,11 @@
 #include <QTabWidget>
 #include <QTextBlock>
 
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
+#include <utility>
+
 #include "ui/qt/gui_thread.h"
 #include "ui/qt/qt_text.h"
 
@@ -61,6 +66,129 @@ class FocusWatcher final : public QObject {
   std::function<void()> gained_;
 };
 
+// A set of lambdas called as one, each taking the widget kind it handles.
+template <typename... Lambdas>
+struct Overloaded : Lambdas... {
+  using Lambdas::operator()...;
+};
+template <typename... Lambdas>
+Overloaded(Lambdas...) -> Overloaded<Lambdas...>;
+
+// Calls `act` with `widget` as the first of `Widgets` it is; false when it is
+// none of them.
+template <typename... Widgets, typename Act>
+bool act_as_first_of(QWidget* widget, Act& act) {
+  return ([&] {
+    auto* as = qobject_cast<Widgets*>(widget);
+    if (as) act(*as);
+    return as != nullptr;
+  }() || ...);
+}
+
+// The text of entry `row`, from 0, of a list-like control.
+QString entry_text(const QComboBox& combo, int row) { return combo.itemText(row); }
+QString entry_text(const QListWidget& list, int row) { return list.item(row)->text(); }
+QString entry_text(const QTabWidget& tabs, int row) { return tabs.tabText(row); }
+
+// One factory a control kind; what every kind shares is done by make_widget.
+using Factory = QWidget* (*)(const ControlTemplate& control, const QString& caption);
+
+QWidget* make_static(const ControlTemplate&, const QString& caption) {
+  auto* label = new QLabel(caption);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QWidget* make_edit(const ControlTemplate& control, const QString& caption) {
+  if (control.multi_line) {
+    auto* edit = new QPlainTextEdit(caption);
+    edit->setReadOnly(control.read_only);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (control.lines > 0) {
+      const int margins = static_cast<int>(2 * (edit->document()->documentMargin() + edit->frameWidth()));
+      edit->setFixedHeight(control.lines * edit->fontMetrics().lineSpacing() + margins);
+    }
+    return edit;
+  }
+  auto* edit = new QLineEdit(caption);
+  edit->setReadOnly(control.read_only);
+  edit->setMinimumWidth(control.read_only ? kDescriptionWidth : kEditWidth);
+  return edit;
+}
+
+QWidget* make_push_button(const ControlTemplate& control, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  const bool is_default = control.kind == ControlKind::DefaultPushButton;
+  button->setDefault(is_default);
+  button->setAutoDefault(is_default);
+  return button;
+}
+
+QWidget* make_check_box(const ControlTemplate&, const QString& caption) { return new QCheckBox(caption); }
+
+QWidget* make_radio_button(const ControlTemplate&, const QString& caption) { return new QRadioButton(caption); }
+
+QWidget* make_group_box(const ControlTemplate&, const QString& caption) { return new QGroupBox(caption); }
+
+QWidget* make_drop_down(const ControlTemplate& control, const QString&) {
+  auto* combo = new QComboBox;
+  combo->setEditable(control.kind == ControlKind::DropDownCombo);
+  for (const auto& item : control.items) combo->addItem(from_bytes(item));
+  combo->setCurrentIndex(-1);
+  return combo;
+}
+
+QWidget* make_list_box(const ControlTemplate& control, const QString&) {
+  auto* list = new QListWidget;
+  for (const auto& item : control.items) list->addItem(from_bytes(item));
+  // A list box scrolls sideways only through a scroll bar of its dialog.
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setTextElideMode(Qt::ElideNone);
+  return list;
+}
+
+QWidget* make_scroll_bar(const ControlTemplate&, const QString&) { return new QScrollBar(Qt::Horizontal); }
+
+QWidget* make_tab_control(const ControlTemplate& control, const QString&) {
+  auto* tabs = new QTabWidget;
+  for (const auto& item : control.items) tabs->addTab(new QWidget, from_bytes(item));
+  return tabs;
+}
+
+constexpr std::pair<ControlKind, Factory> kFactories[] = {
+    {ControlKind::Static, make_static},
+    {ControlKind::Edit, make_edit},
+    {ControlKind::PushButton, make_push_button},
+    {ControlKind::DefaultPushButton, make_push_button},
+    {ControlKind::CheckBox, make_check_box},
+    {ControlKind::RadioButton, make_radio_button},
+    {ControlKind::GroupBox, make_group_box},
+    {ControlKind::DropDownList, make_drop_down},
+    {ControlKind::DropDownCombo, make_drop_down},
+    {ControlKind::ListBox, make_list_box},
+    {ControlKind::ScrollBar, make_scroll_bar},
+    {ControlKind::TabControl, make_tab_control},
+};
+
+QWidget* make_widget(const ControlTemplate& control) {
+  const auto* factory = std::find_if(std::begin(kFactories), std::end(kFactories),
+                                     [&control](const auto& entry) { return entry.first == control.kind; });
+  if (factory == std::end(kFactories)) throw std::logic_error("no widget for a control kind");
+  QWidget* widget = factory->second(control, from_bytes(control.caption));
+  if (control.fixed_pitch) widget->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // Measured in the list's final font.
+  if (auto* list = qobject_cast<QListWidget*>(widget); list && control.lines > 0) {
+    const QFontMetrics metrics(list->font());
+    list->setMinimumSize(kListColumns * metrics.horizontalAdvance(QLatin1Char('0')),
+                         control.lines * metrics.lineSpacing() + 2 * list->frameWidth());
+  }
+  if (control.always_scroll_bar) {
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  }
+  widget->setObjectName(QStringLiteral("c%1").arg(control.id));
+  return widget;
+}
+
 }  // namespace
 
 QtDialog::QtDialog(const DialogTemplate& dialog_template, QWidget* owner, const std::atomic<bool>& stopping)
@@ -95,94 +223,9 @@ void QtDialog::build(const DialogTemplate& dialog_template) {
       group->addButton(static_cast<QAbstractButton*>(widget));
     }
     if (control.hidden) widget->hide();
-    if (control.id != -1) controls_[control.id] = {control.kind, widget};
+    if (control.id != -1) controls_[control.id] = widget;
     connect_events(control, widget);
   }
-}
-
-QWidget* QtDialog::make_widget(const ControlTemplate& control) {
-  const QString caption = from_bytes(control.caption);
-  QWidget* widget = nullptr;
-  switch (control.kind) {
-    case ControlKind::Static: {
-      auto* label = new QLabel(caption);
-      label->setTextFormat(Qt::PlainText);
-      widget = label;
-      break;
-    }
-    case ControlKind::Edit:
-      if (control.multi_line) {
-        auto* edit = new QPlainTextEdit(caption);
-        edit->setReadOnly(control.read_only);
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        if (control.lines > 0) {
-          const int margins = static_cast<int>(2 * (edit->document()->documentMargin() + edit->frameWidth()));
-          edit->setFixedHeight(control.lines * edit->fontMetrics().lineSpacing() + margins);
-        }
-        widget = edit;
-      } else {
-        auto* edit = new QLineEdit(caption);
-        edit->setReadOnly(control.read_only);
-        edit->setMinimumWidth(control.read_only ? kDescriptionWidth : kEditWidth);
-        widget = edit;
-      }
-      break;
-    case ControlKind::PushButton:
-    case ControlKind::DefaultPushButton: {
-      auto* button = new QPushButton(caption);
-      button->setDefault(control.kind == ControlKind::DefaultPushButton);
-      button->setAutoDefault(control.kind == ControlKind::DefaultPushButton);
-      widget = button;
-      break;
-    }
-    case ControlKind::CheckBox:
-      widget = new QCheckBox(caption);
-      break;
-    case ControlKind::RadioButton:
-      widget = new QRadioButton(caption);
-      break;
-    case ControlKind::GroupBox:
-      widget = new QGroupBox(caption);
-      break;
-    case ControlKind::DropDownList:
-    case ControlKind::DropDownCombo: {
-      auto* combo = new QComboBox;
-      combo->setEditable(control.kind == ControlKind::DropDownCombo);
-      for (const auto& item : control.items) combo->addItem(from_bytes(item));
-      combo->setCurrentIndex(-1);
-      widget = combo;
-      break;
-    }
-    case ControlKind::ListBox: {
-      auto* list = new QListWidget;
-      for (const auto& item : control.items) list->addItem(from_bytes(item));
-      // A list box scrolls sideways only through a scroll bar of its dialog.
-      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      list->setTextElideMode(Qt::ElideNone);
-      widget = list;
-      break;
-    }
-    case ControlKind::ScrollBar:
-      widget = new QScrollBar(Qt::Horizontal);
-      break;
-    case ControlKind::TabControl: {
-      auto* tabs = new QTabWidget;
-      for (const auto& item : control.items) tabs->addTab(new QWidget, from_bytes(item));
-      widget = tabs;
-      break;
-    }
-  }
-  if (control.fixed_pitch) widget->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  if (auto* list = qobject_cast<QListWidget*>(widget); list && control.lines > 0) {
-    const QFontMetrics metrics(list->font());
-    list->setMinimumSize(kListColumns * metrics.horizontalAdvance(QLatin1Char('0')),
-                         control.lines * metrics.lineSpacing() + 2 * list->frameWidth());
-  }
-  if (control.always_scroll_bar) {
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  }
-  widget->setObjectName(QStringLiteral("c%1").arg(control.id));
-  return widget;
 }
 
 void QtDialog::connect_events(const ControlTemplate& control, QWidget* widget) {
@@ -241,28 +284,49 @@ void QtDialog::connect_events(const ControlTemplate& control, QWidget* widget) {
   }
 }
 
+QWidget* QtDialog::find(int control_id) const {
+  auto it = controls_.find(control_id);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+template <typename... Widgets, typename Change>
+void QtDialog::with_control(int control_id, Change change) {
+  on_gui([&] {
+    QWidget* widget = find(control_id);
+    if (!widget) return;
+    QSignalBlocker block(widget);
+    act_as_first_of<Widgets...>(widget, change);
+  });
+}
+
+template <typename... Widgets, typename Result, typename Read>
+Result QtDialog::read_control(int control_id, Result none, Read read) const {
+  return on_gui([&] {
+    Result result = none;
+    auto keep = [&](auto& widget) { result = read(widget); };
+    if (QWidget* widget = find(control_id)) act_as_first_of<Widgets...>(widget, keep);
+    return result;
+  });
+}
+
 // A typed text longer than the box's limit is cut back, as the desktop's
 // edit box refuses the extra keys; text set by the program is not limited.
 void QtDialog::user_typed(int control_id) {
-  const auto* c = find(control_id);
   auto limit = limits_.find(control_id);
   if (limit != limits_.end() && limit->second > 0) {
-    if (auto* line = qobject_cast<QLineEdit*>(c->widget); line && line->text().size() > limit->second) {
-      QSignalBlocker block(line);
-      line->setText(line->text().left(limit->second));
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(c->widget);
-               edit && edit->toPlainText().size() > limit->second) {
-      QSignalBlocker block(edit);
-      edit->setPlainText(edit->toPlainText().left(limit->second));
-      edit->moveCursor(QTextCursor::End);
-    }
+    const int most = limit->second;
+    with_control<QLineEdit, QPlainTextEdit>(control_id, Overloaded{
+        [most](QLineEdit& line) {
+          if (line.text().size() > most) line.setText(line.text().left(most));
+        },
+        [most](QPlainTextEdit& edit) {
+          if (edit.toPlainText().size() <= most) return;
+          edit.setPlainText(edit.toPlainText().left(most));
+          edit.moveCursor(QTextCursor::End);
+        },
+    });
   }
   fire(control_id, Event::EditChange);
-}
-
-const QtDialog::Control* QtDialog::find(int control_id) const {
-  auto it = controls_.find(control_id);
-  return it == controls_.end() ? nullptr : &it->second;
 }
 
 void QtDialog::fire(int control_id, Event event) {
@@ -283,77 +347,65 @@ std::string QtDialog::caption() const {
 bool QtDialog::has_control(int control_id) const { return find(control_id) != nullptr; }
 
 void QtDialog::set_text(int control_id, std::string_view text) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return;
-    const QString value = from_bytes(text);
-    QSignalBlocker block(c->widget);
-    if (auto* label = qobject_cast<QLabel*>(c->widget)) label->setText(value);
-    else if (auto* line = qobject_cast<QLineEdit*>(c->widget)) {
-      line->setText(value);
-      // a description reads from its start, not from where typing would go on
-      if (line->isReadOnly()) line->setCursorPosition(0);
-    }
-    else if (auto* edit = qobject_cast<QPlainTextEdit*>(c->widget)) edit->setPlainText(value);
-    else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) button->setText(value);
-    else if (auto* group = qobject_cast<QGroupBox*>(c->widget)) group->setTitle(value);
-    else if (auto* combo = qobject_cast<QComboBox*>(c->widget)) {
-      if (combo->isEditable()) combo->setCurrentText(value);
-      else combo->setCurrentIndex(combo->findText(value, Qt::MatchExactly));
-    } else if (auto* list = qobject_cast<QListWidget*>(c->widget)) {
-      const auto found = list->findItems(value, Qt::MatchExactly);
-      list->setCurrentRow(found.isEmpty() ? -1 : list->row(found.first()));
-    }
-  });
+  const QString value = from_bytes(text);
+  with_control<QLabel, QLineEdit, QPlainTextEdit, QAbstractButton, QGroupBox, QComboBox, QListWidget>(
+      control_id, Overloaded{
+          [&](QLabel& label) { label.setText(value); },
+          [&](QLineEdit& line) {
+            line.setText(value);
+            // a description reads from its start, not from where typing would go on
+            if (line.isReadOnly()) line.setCursorPosition(0);
+          },
+          [&](QPlainTextEdit& edit) { edit.setPlainText(value); },
+          [&](QAbstractButton& button) { button.setText(value); },
+          [&](QGroupBox& group) { group.setTitle(value); },
+          [&](QComboBox& combo) {
+            if (combo.isEditable()) {
+              combo.setCurrentText(value);
+            } else {
+              combo.setCurrentIndex(combo.findText(value, Qt::MatchExactly));
+            }
+          },
+          [&](QListWidget& list) {
+            const auto found = list.findItems(value, Qt::MatchExactly);
+            list.setCurrentRow(found.isEmpty() ? -1 : list.row(found.first()));
+          },
+      });
 }
 
 std::string QtDialog::text(int control_id) const {
-  return on_gui([&]() -> std::string {
-    const auto* c = find(control_id);
-    if (!c) return {};
-    if (auto* label = qobject_cast<QLabel*>(c->widget)) return to_bytes(label->text());
-    if (auto* line = qobject_cast<QLineEdit*>(c->widget)) return to_bytes(line->text());
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(c->widget)) return to_bytes(edit->toPlainText());
-    if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) return to_bytes(button->text());
-    if (auto* group = qobject_cast<QGroupBox*>(c->widget)) return to_bytes(group->title());
-    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) return to_bytes(combo->currentText());
-    if (auto* list = qobject_cast<QListWidget*>(c->widget)) {
-      return list->currentItem() ? to_bytes(list->currentItem()->text()) : std::string();
-    }
-    if (auto* tabs = qobject_cast<QTabWidget*>(c->widget)) return to_bytes(tabs->tabText(tabs->currentIndex()));
-    return {};
-  });
+  return read_control<QLabel, QLineEdit, QPlainTextEdit, QAbstractButton, QGroupBox, QComboBox, QListWidget,
+                      QTabWidget>(
+      control_id, std::string(),
+      Overloaded{
+          [](const QLabel& label) { return to_bytes(label.text()); },
+          [](const QLineEdit& line) { return to_bytes(line.text()); },
+          [](const QPlainTextEdit& edit) { return to_bytes(edit.toPlainText()); },
+          [](const QAbstractButton& button) { return to_bytes(button.text()); },
+          [](const QGroupBox& group) { return to_bytes(group.title()); },
+          [](const QComboBox& combo) { return to_bytes(combo.currentText()); },
+          [](const QListWidget& list) {
+            return list.currentItem() ? to_bytes(list.currentItem()->text()) : std::string();
+          },
+          [](const QTabWidget& tabs) { return to_bytes(tabs.tabText(tabs.currentIndex())); },
+      });
 }
 
 void QtDialog::set_checked(int control_id, bool checked) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (auto* button = c ? qobject_cast<QAbstractButton*>(c->widget) : nullptr) {
-      QSignalBlocker block(button);
-      button->setChecked(checked);
-    }
-  });
+  with_control<QAbstractButton>(control_id, [&](QAbstractButton& button) { button.setChecked(checked); });
 }
 
 bool QtDialog::checked(int control_id) const {
-  return on_gui([&] {
-    const auto* c = find(control_id);
-    auto* button = c ? qobject_cast<QAbstractButton*>(c->widget) : nullptr;
-    return button && button->isChecked();
-  });
+  return read_control<QAbstractButton>(control_id, false,
+                                       [](const QAbstractButton& button) { return button.isChecked(); });
 }
 
 void QtDialog::set_enabled(int control_id, bool enabled) {
-  on_gui([&] {
-    if (const auto* c = find(control_id)) c->widget->setEnabled(enabled);
-  });
+  with_control<QWidget>(control_id, [&](QWidget& widget) { widget.setEnabled(enabled); });
 }
 
 bool QtDialog::enabled(int control_id) const {
-  return on_gui([&] {
-    const auto* c = find(control_id);
-    return c && c->widget->isEnabled();
-  });
+  return read_control<QWidget>(control_id, false, [](const QWidget& widget) { return widget.isEnabled(); });
 }
 
 void QtDialog::set_text_limit(int control_id, int limit) {
@@ -361,142 +413,93 @@ void QtDialog::set_text_limit(int control_id, int limit) {
 }
 
 void QtDialog::set_caret(int control_id, int position) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return;
-    if (auto* line = qobject_cast<QLineEdit*>(c->widget)) {
-      line->setCursorPosition(position - 1);
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(c->widget)) {
-      auto cursor = edit->textCursor();
-      cursor.setPosition(std::clamp(position - 1, 0, static_cast<int>(edit->toPlainText().size())));
-      edit->setTextCursor(cursor);
-      edit->ensureCursorVisible();
-    }
+  with_control<QLineEdit, QPlainTextEdit>(control_id, Overloaded{
+      [&](QLineEdit& line) { line.setCursorPosition(position - 1); },
+      [&](QPlainTextEdit& edit) {
+        auto cursor = edit.textCursor();
+        cursor.setPosition(std::clamp(position - 1, 0, static_cast<int>(edit.toPlainText().size())));
+        edit.setTextCursor(cursor);
+        edit.ensureCursorVisible();
+      },
   });
 }
 
 int QtDialog::caret(int control_id) const {
-  return on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return 0;
-    if (auto* line = qobject_cast<QLineEdit*>(c->widget)) return line->cursorPosition() + 1;
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(c->widget)) return edit->textCursor().position() + 1;
-    return 0;
+  return read_control<QLineEdit, QPlainTextEdit>(control_id, 0, Overloaded{
+      [](const QLineEdit& line) { return line.cursorPosition() + 1; },
+      [](const QPlainTextEdit& edit) { return edit.textCursor().position() + 1; },
   });
 }
 
 void QtDialog::set_item_count(int control_id, int count) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return;
-    QSignalBlocker block(c->widget);
-    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) {
-      while (combo->count() > count) combo->removeItem(combo->count() - 1);
-      while (combo->count() < count) combo->addItem(QString());
-    } else if (auto* list = qobject_cast<QListWidget*>(c->widget)) {
-      while (list->count() > count) delete list->takeItem(list->count() - 1);
-      while (list->count() < count) list->addItem(QString());
-    } else if (auto* tabs = qobject_cast<QTabWidget*>(c->widget)) {
-      while (tabs->count() > count) tabs->removeTab(tabs->count() - 1);
-      while (tabs->count() < count) tabs->addTab(new QWidget, QString());
-    }
+  with_control<QComboBox, QListWidget, QTabWidget>(control_id, Overloaded{
+      [&](QComboBox& combo) {
+        while (combo.count() > count) combo.removeItem(combo.count() - 1);
+        while (combo.count() < count) combo.addItem(QString());
+      },
+      [&](QListWidget& list) {
+        while (list.count() > count) delete list.takeItem(list.count() - 1);
+        while (list.count() < count) list.addItem(QString());
+      },
+      [&](QTabWidget& tabs) {
+        while (tabs.count() > count) tabs.removeTab(tabs.count() - 1);
+        while (tabs.count() < count) tabs.addTab(new QWidget, QString());
+      },
   });
 }
 
 int QtDialog::item_count(int control_id) const {
-  return on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return 0;
-    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) return combo->count();
-    if (auto* list = qobject_cast<QListWidget*>(c->widget)) return list->count();
-    if (auto* tabs = qobject_cast<QTabWidget*>(c->widget)) return tabs->count();
-    return 0;
-  });
+  return read_control<QComboBox, QListWidget, QTabWidget>(control_id, 0, [](const auto& list) { return list.count(); });
 }
 
 void QtDialog::set_item_text(int control_id, int index, std::string_view text) {
   if (index < 1) return;
   if (item_count(control_id) < index) set_item_count(control_id, index);
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return;
-    QSignalBlocker block(c->widget);
-    const QString value = from_bytes(text);
-    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) combo->setItemText(index - 1, value);
-    else if (auto* list = qobject_cast<QListWidget*>(c->widget)) list->item(index - 1)->setText(value);
-    else if (auto* tabs = qobject_cast<QTabWidget*>(c->widget)) tabs->setTabText(index - 1, value);
+  const QString value = from_bytes(text);
+  with_control<QComboBox, QListWidget, QTabWidget>(control_id, Overloaded{
+      [&](QComboBox& combo) { combo.setItemText(index - 1, value); },
+      [&](QListWidget& list) { list.item(index - 1)->setText(value); },
+      [&](QTabWidget& tabs) { tabs.setTabText(index - 1, value); },
   });
 }
 
 std::string QtDialog::item_text(int control_id, int index) const {
-  return on_gui([&]() -> std::string {
-    const auto* c = find(control_id);
-    if (!c || index < 1 || index > item_count(control_id)) return {};
-    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) return to_bytes(combo->itemText(index - 1));
-    if (auto* list = qobject_cast<QListWidget*>(c->widget)) return to_bytes(list->item(index - 1)->text());
-    if (auto* tabs = qobject_cast<QTabWidget*>(c->widget)) return to_bytes(tabs->tabText(index - 1));
-    return {};
+  if (index < 1) return {};
+  return read_control<QComboBox, QListWidget, QTabWidget>(control_id, std::string(), [&](const auto& list) {
+    return index > list.count() ? std::string() : to_bytes(entry_text(list, index - 1));
   });
 }
 
 void QtDialog::set_selected(int control_id, int index) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return;
-    QSignalBlocker block(c->widget);
-    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) combo->setCurrentIndex(index - 1);
-    else if (auto* list = qobject_cast<QListWidget*>(c->widget)) list->setCurrentRow(index - 1);
-    else if (auto* tabs = qobject_cast<QTabWidget*>(c->widget)) tabs->setCurrentIndex(index - 1);
+  with_control<QComboBox, QListWidget, QTabWidget>(control_id, Overloaded{
+      [&](QComboBox& combo) { combo.setCurrentIndex(index - 1); },
+      [&](QListWidget& list) { list.setCurrentRow(index - 1); },
+      [&](QTabWidget& tabs) { tabs.setCurrentIndex(index - 1); },
   });
 }
 
 int QtDialog::selected(int control_id) const {
-  return on_gui([&] {
-    const auto* c = find(control_id);
-    if (!c) return 0;
-    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) return combo->currentIndex() + 1;
-    if (auto* list = qobject_cast<QListWidget*>(c->widget)) return list->currentRow() + 1;
-    if (auto* tabs = qobject_cast<QTabWidget*>(c->widget)) return tabs->currentIndex() + 1;
-    return 0;
+  return read_control<QComboBox, QListWidget, QTabWidget>(control_id, 0, Overloaded{
+      [](const QComboBox& combo) { return combo.currentIndex() + 1; },
+      [](const QListWidget& list) { return list.currentRow() + 1; },
+      [](const QTabWidget& tabs) { return tabs.currentIndex() + 1; },
   });
 }
 
 void QtDialog::set_scroll_range(int control_id, int minimum, int maximum) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (auto* bar = c ? qobject_cast<QScrollBar*>(c->widget) : nullptr) {
-      QSignalBlocker block(bar);
-      bar->setRange(minimum, maximum);
-    }
-  });
+  with_control<QScrollBar>(control_id, [&](QScrollBar& bar) { bar.setRange(minimum, maximum); });
 }
 
 void QtDialog::set_scroll_page(int control_id, int page) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (auto* bar = c ? qobject_cast<QScrollBar*>(c->widget) : nullptr) {
-      QSignalBlocker block(bar);
-      bar->setPageStep(page);
-    }
-  });
+  with_control<QScrollBar>(control_id, [&](QScrollBar& bar) { bar.setPageStep(page); });
 }
 
 void QtDialog::set_scroll_position(int control_id, int position) {
-  on_gui([&] {
-    const auto* c = find(control_id);
-    if (auto* bar = c ? qobject_cast<QScrollBar*>(c->widget) : nullptr) {
-      QSignalBlocker block(bar);
-      bar->setValue(position);
-    }
-  });
+  with_control<QScrollBar>(control_id, [&](QScrollBar& bar) { bar.setValue(position); });
 }
 
 int QtDialog::scroll_position(int control_id) const {
-  return on_gui([&] {
-    const auto* c = find(control_id);
-    auto* bar = c ? qobject_cast<QScrollBar*>(c->widget) : nullptr;
-    return bar ? bar->value() : 0;
-  });
+  return read_control<QScrollBar>(control_id, 0, [](const QScrollBar& bar) { return bar.value(); });
 }
 
 void QtDialog::set_callback(int control_id, Event event, Callback callback) {
@@ -530,12 +533,10 @@ void QtDialog::end(int result) {
 }
 
 void QtDialog::show_page(int tab_control_id, int tab_index, Dialog& page) {
-  on_gui([&] {
-    const auto* c = find(tab_control_id);
-    auto* tabs = c ? qobject_cast<QTabWidget*>(c->widget) : nullptr;
-    auto* page_widget = static_cast<QtDialog&>(page).widget();
-    if (!tabs || !page_widget || tab_index < 1 || tab_index > tabs->count()) return;
-    QWidget* holder = tabs->widget(tab_index - 1);
+  auto* page_widget = static_cast<QtDialog&>(page).widget();
+  with_control<QTabWidget>(tab_control_id, [&](QTabWidget& tabs) {
+    if (!page_widget || tab_index < 1 || tab_index > tabs.count()) return;
+    QWidget* holder = tabs.widget(tab_index - 1);
     if (!holder->layout()) new QGridLayout(holder);
     page_widget->setParent(holder, Qt::Widget);
     holder->layout()->addWidget(page_widget);

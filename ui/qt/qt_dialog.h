@@ -52,22 +52,26 @@ class QtDialog final : public Dialog {
   QDialog* widget() const { return dialog_; }
 
  private:
-  struct Control {
-    ControlKind kind;
-    QWidget* widget;
-  };
-
   void build(const DialogTemplate& dialog_template);
-  QWidget* make_widget(const ControlTemplate& control);
   void connect_events(const ControlTemplate& control, QWidget* widget);
-  const Control* find(int control_id) const;
+  QWidget* find(int control_id) const;
+  // Calls `change` on the window thread with control `control_id` as the
+  // first of `Widgets` it is, its signals blocked so that what the program
+  // sets reaches no callback. A missing control, or one of another kind, is
+  // left alone.
+  template <typename... Widgets, typename Change>
+  void with_control(int control_id, Change change);
+  // What `read` gives for control `control_id` as the first of `Widgets` it
+  // is; `none` for a missing control or one of another kind.
+  template <typename... Widgets, typename Result, typename Read>
+  Result read_control(int control_id, Result none, Read read) const;
   void fire(int control_id, Event event);
   void user_typed(int control_id);
 
   int id_;
   QPointer<QDialog> dialog_;
   const std::atomic<bool>& stopping_;
-  std::map<int, Control> controls_;
+  std::map<int, QWidget*> controls_;
   std::map<int, int> limits_;
   std::map<std::pair<int, Event>, Callback> callbacks_;
   bool ended_early_ = false;

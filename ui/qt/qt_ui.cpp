@@ -136,32 +136,32 @@ void QtUi::set_colours_black_on_white() {
 }
 
 void QtUi::add_menu(std::string_view title) {
-  on_gui([&] {
-    menus_.push_back(frame_->menuBar()->addMenu(from_bytes(title)));
-    menus_.back()->setObjectName(QStringLiteral("m%1").arg(menus_.size()));
-    items_.emplace_back();
-  });
+  on_gui([&] { last_menu_ = frame_->menuBar()->addMenu(from_bytes(title)); });
 }
 
-void QtUi::add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) {
+void QtUi::add_menu_item(std::string_view text, std::string_view routine_name, std::function<void()> routine,
+                         bool enabled) {
   on_gui([&] {
-    QAction* action = menus_.back()->addAction(from_bytes(text));
+    QAction* action = last_menu_->addAction(from_bytes(text));
+    action->setObjectName(from_bytes(routine_name));
     action->setEnabled(enabled);
     if (routine) QObject::connect(action, &QAction::triggered, frame_, [routine] { routine(); });
-    items_.back().push_back(action);
+    items_.emplace(routine_name, action);
   });
 }
 
 void QtUi::add_menu_separator() {
-  on_gui([&] { items_.back().push_back(menus_.back()->addSeparator()); });
+  on_gui([&] { last_menu_->addSeparator(); });
 }
 
-void QtUi::set_menu_item_enabled(int menu, int item, bool enabled) {
+void QtUi::set_menu_item_enabled(std::string_view routine_name, bool enabled) {
   on_gui([&] {
-    if (menu < 1 || menu > static_cast<int>(items_.size())) return;
-    auto& items = items_[static_cast<std::size_t>(menu) - 1];
-    if (item < 1 || item > static_cast<int>(items.size())) return;
-    items[static_cast<std::size_t>(item) - 1]->setEnabled(enabled);
+    auto item = items_.find(routine_name);
+    if (item == items_.end()) {
+      qWarning("no menu item is bound to \"%.*s\"", static_cast<int>(routine_name.size()), routine_name.data());
+      return;
+    }
+    item->second->setEnabled(enabled);
   });
 }
 

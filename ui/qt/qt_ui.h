@@ -7,7 +7,9 @@
 #include <atomic>
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "ui/services.h"
@@ -32,9 +34,11 @@ class QtUi final : public Ui {
   void use_proposed_font() override;
   void set_colours_black_on_white() override;
   void add_menu(std::string_view title) override;
-  void add_menu_item(std::string_view text, std::function<void()> routine, bool enabled) override;
+  void add_menu_item(std::string_view text, std::string_view routine_name, std::function<void()> routine,
+                     bool enabled) override;
   void add_menu_separator() override;
-  void set_menu_item_enabled(int menu, int item, bool enabled) override;
+  // An unknown name is logged as a warning and changes nothing.
+  void set_menu_item_enabled(std::string_view routine_name, bool enabled) override;
   void set_close_enabled(bool enabled) override;
   void set_about_text(std::string_view text) override;
   void show_about() override;
@@ -70,8 +74,9 @@ class QtUi final : public Ui {
   QPlainTextEdit* view_ = nullptr;
   QTimer* refresh_timer_ = nullptr;
   std::uint64_t shown_version_ = 0;
-  std::vector<QMenu*> menus_;
-  std::vector<std::vector<QAction*>> items_;
+  QMenu* last_menu_ = nullptr;
+  // Each item by the name of its routine, which is also its objectName.
+  std::map<std::string, QAction*, std::less<>> items_;
   std::string about_text_;
   std::atomic<bool> close_enabled_{true};
   std::atomic<bool> stopping_{false};
