@@ -6,33 +6,59 @@
 
 #include "base/fixed_text.h"
 #include "common/executable_paths.h"
+#include "resources/dialog_ids.h"
 
 namespace tarnex {
 namespace {
 
-struct BrowseButton {
-  int id;
+namespace mor_orb = ids::mor_orb;
+namespace merl_orb = ids::merl_orb;
+namespace flum = ids::flum;
+namespace jorn = ids::jorn;
+
+// What a Browse button asks the user for.
+struct FileChoice {
   const char* title;
   const char* description;
   const char* patterns;
   bool first_dot;
+};
+
+constexpr FileChoice kMainInput{"Select the MOR/MORD Main Input File", "DAT file", "*.DAT", true};
+constexpr FileChoice kHydrologyInput{"Select the MOR/MORD Hydrology Input Files", "Hydrology files",
+                                     "*.FLO;*.EVA;*.DIS;*.FLUM;*.FAD;*.BES;*.INF", false};
+constexpr FileChoice kTinFile{"Select the ORBEN Input File", "TIN file", "*.TIN", false};
+constexpr FileChoice kModelOutput{"Select the MOR/MORD/MERL Output File", "Output files", "*.OUT;*.SUB;*.CRM;*.SAL",
+                                  false};
+constexpr FileChoice kMerlInput{"Select the MERL Input File", "SIN file", "*.SIN", false};
+constexpr FileChoice kFlumInput{"Select the FLUM Input File", "HIN file", "*.HIN", false};
+constexpr FileChoice kJornInput{"Select the JORN Input File", "DIN file", "*.DIN", false};
+
+// A Browse button of one dialog and the boxes it sets to the chosen root. The
+// two ORBEN dialogs share the ids of their TIN and output Browse buttons, and
+// so the path each of them chose last.
+struct BrowseButton {
+  int dialog;
+  int id;
+  const FileChoice& choice;
   std::vector<int> boxes;
 };
 
 const BrowseButton kBrowseButtons[] = {
-    {1245, "Select the MOR/MORD Main Input File", "DAT file", "*.DAT", true, {1217}},
-    {1248, "Select the MOR/MORD Hydrology Input Files", "Hydrology files",
-     "*.FLO;*.EVA;*.DIS;*.FLUM;*.FAD;*.BES;*.INF", false, {1219}},
-    {1246, "Select the ORBEN Input File", "TIN file", "*.TIN", false, {1220, 1221, 1287, 1288}},
-    {1247, "Select the MOR/MORD/MERL Output File", "Output files", "*.OUT;*.SUB;*.CRM;*.SAL", false, {1218, 1289}},
-    {1285, "Select the MERL Input File", "SIN file", "*.SIN", false, {1219}},
-    {1286, "Select the FLUM Input File", "HIN file", "*.HIN", false, {1234, 1235}},
-    {1279, "Select the JORN Input File", "DIN file", "*.DIN", false, {1280, 1281}},
+    {mor_orb::kDialog, mor_orb::kBrowseMorRoot, kMainInput, {mor_orb::kMorRoot}},
+    {mor_orb::kDialog, mor_orb::kBrowseHydrologyRoot, kHydrologyInput, {mor_orb::kHydrologyRoot}},
+    {mor_orb::kDialog, mor_orb::kBrowseTinRoot, kTinFile, {mor_orb::kTinRoot, mor_orb::kOrbenOutputRoot}},
+    {mor_orb::kDialog, mor_orb::kBrowseOrbSourceRoot, kModelOutput, {mor_orb::kOrbSourceRoot}},
+    {merl_orb::kDialog, merl_orb::kBrowseMerlRoot, kMerlInput, {merl_orb::kMerlRoot}},
+    {merl_orb::kDialog, merl_orb::kBrowseTinRoot, kTinFile, {merl_orb::kTinRoot, merl_orb::kOrbenOutputRoot}},
+    {merl_orb::kDialog, merl_orb::kBrowseOrbSourceRoot, kModelOutput, {merl_orb::kOrbSourceRoot}},
+    {flum::kDialog, flum::kBrowseInputRoot, kFlumInput, {flum::kInputRoot, flum::kOutputRoot}},
+    {jorn::kDialog, jorn::kBrowseInputRoot, kJornInput, {jorn::kInputRoot, jorn::kOutputRoot}},
 };
 
-// A box filled from another when it gains the focus. In dialogs 191 and 214
-// the fill replaces the box's text when the source holds a root; in 193 and
-// 215 it happens only while the box is empty.
+// A box filled from another when it gains the focus. In the two ORBEN
+// dialogs the fill replaces the box's text when the source holds a root; in
+// the FLUM and JORN dialogs it happens only while the box is empty.
 struct FocusFill {
   int dialog;
   int box;
@@ -42,9 +68,15 @@ struct FocusFill {
 };
 
 constexpr FocusFill kFocusFills[] = {
-    {191, 1219, 1217, 0, false},    {191, 1220, 1217, 0, false}, {191, 1221, 1220, 1217, false},
-    {191, 1218, 1217, 0, false},    {214, 1287, 1219, 0, false}, {214, 1288, 1287, 1219, false},
-    {214, 1289, 1219, 0, false},    {193, 1235, 1234, 0, true},  {215, 1281, 1280, 0, true},
+    {mor_orb::kDialog, mor_orb::kHydrologyRoot, mor_orb::kMorRoot, 0, false},
+    {mor_orb::kDialog, mor_orb::kTinRoot, mor_orb::kMorRoot, 0, false},
+    {mor_orb::kDialog, mor_orb::kOrbenOutputRoot, mor_orb::kTinRoot, mor_orb::kMorRoot, false},
+    {mor_orb::kDialog, mor_orb::kOrbSourceRoot, mor_orb::kMorRoot, 0, false},
+    {merl_orb::kDialog, merl_orb::kTinRoot, merl_orb::kMerlRoot, 0, false},
+    {merl_orb::kDialog, merl_orb::kOrbenOutputRoot, merl_orb::kTinRoot, merl_orb::kMerlRoot, false},
+    {merl_orb::kDialog, merl_orb::kOrbSourceRoot, merl_orb::kMerlRoot, 0, false},
+    {flum::kDialog, flum::kOutputRoot, flum::kInputRoot, 0, true},
+    {jorn::kDialog, jorn::kOutputRoot, jorn::kInputRoot, 0, true},
 };
 
 // The longest path an open-file request holds.
@@ -52,7 +84,8 @@ constexpr std::size_t kChosenPathField = 255;
 
 void browse(Paths& paths, ui::Ui& ui, ui::Dialog& dialog, const BrowseButton& button) {
   auto& remembered = paths.browse_paths[button.id];
-  const auto chosen = ui.open_file({{button.description, button.patterns}}, button.title, remembered);
+  const auto& choice = button.choice;
+  const auto chosen = ui.open_file({{choice.description, choice.patterns}}, choice.title, remembered);
   if (!chosen) return;
   if (chosen->size() > kChosenPathField) {
     ui.message_box("The path of the chosen file is longer than 255 characters.\r\n"
@@ -62,10 +95,8 @@ void browse(Paths& paths, ui::Ui& ui, ui::Dialog& dialog, const BrowseButton& bu
   }
   remembered = *chosen;
   const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-  const auto root = root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), button.first_dot, separator);
-  for (int box : button.boxes) {
-    if (dialog.has_control(box)) dialog.set_text(box, root);
-  }
+  const auto root = root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), choice.first_dot, separator);
+  for (int box : button.boxes) dialog.set_text(box, root);
 }
 
 void fill(ui::Dialog& dialog, const FocusFill& rule) {
@@ -97,7 +128,7 @@ std::string root_of_chosen_file(std::string_view path, std::string_view tarnex_p
 void LOCATE_DATFILES(Paths& paths, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event event) {
   if (event == ui::Event::Click) {
     for (const auto& button : kBrowseButtons) {
-      if (button.id == control_id) browse(paths, ui, dialog, button);
+      if (button.dialog == dialog.id() && button.id == control_id) browse(paths, ui, dialog, button);
     }
   } else if (event == ui::Event::FocusGain) {
     for (const auto& rule : kFocusFills) {

@@ -14,11 +14,19 @@ function(fail message)
 endfunction()
 
 foreach(file IN LISTS file_list)
-  file(STRINGS "${SOURCE_DIR}/${file}" lines)
+  # One list element a line, whatever the texts hold: file(STRINGS) would cut
+  # a line at a character outside ASCII, and ";", brackets or a backslash would
+  # split or join list elements. Only the words before the first text matter.
+  file(READ "${SOURCE_DIR}/${file}" content)
+  string(REPLACE "\r" "" content "${content}")
+  string(REPLACE "\\" "/" content "${content}")
+  string(REPLACE ";" "," content "${content}")
+  string(REPLACE "[" "(" content "${content}")
+  string(REPLACE "]" ")" content "${content}")
+  string(REPLACE "\n" ";" lines "${content}")
   set(line_no 0)
   foreach(line IN LISTS lines)
     math(EXPR line_no "${line_no} + 1")
-    # Only the words before the first text or comment matter here.
     string(REGEX REPLACE "[\"#].*" "" head "${line}")
     if(NOT head MATCHES "^[ \t]*(${kinds})[ \t]+(-?[0-9]+)(.*)$")
       continue()

@@ -4,6 +4,7 @@
 
 #include "base/fixed_text.h"
 #include "common/locate_datfiles.h"
+#include "resources/dialog_ids.h"
 
 namespace tarnex {
 namespace {
@@ -97,40 +98,55 @@ struct RunDialog {
   std::vector<AfterBegin> after_begin;
 };
 
+namespace mor_orb = ids::mor_orb;
+namespace merl_orb = ids::merl_orb;
+namespace flum = ids::flum;
+namespace jorn = ids::jorn;
+
 const RunDialog kRunDialogs[] = {
-    {kMorOrbDialog, 191, 1216,
-     {{1217, &RunSettings::mor_root}, {1219, &RunSettings::hydrology_root}, {1220, &RunSettings::tin_root},
-      {1221, &RunSettings::orben_output_root}, {1218, &RunSettings::orb_source_root}},
-     {{1231, &RunSettings::exec_mor, 0}, {1230, &RunSettings::exec_orb, 0}, {1228, &RunSettings::monthly, 1229},
-      {1224, &RunSettings::mor_replace_all, 1225}, {1226, &RunSettings::orben_replace_all, 1227}},
-     {1245, 1248, 1246, 1247},
-     {1219, 1220, 1221, 1218},
+    {kMorOrbDialog, mor_orb::kDialog, mor_orb::kBeginSimulation,
+     {{mor_orb::kMorRoot, &RunSettings::mor_root},
+      {mor_orb::kHydrologyRoot, &RunSettings::hydrology_root},
+      {mor_orb::kTinRoot, &RunSettings::tin_root},
+      {mor_orb::kOrbenOutputRoot, &RunSettings::orben_output_root},
+      {mor_orb::kOrbSourceRoot, &RunSettings::orb_source_root}},
+     {{mor_orb::kExecuteMor, &RunSettings::exec_mor, 0},
+      {mor_orb::kExecuteOrb, &RunSettings::exec_orb, 0},
+      {mor_orb::kMonthly, &RunSettings::monthly, mor_orb::kDaily},
+      {mor_orb::kMorReplaceAll, &RunSettings::mor_replace_all, mor_orb::kMorReplaceNo},
+      {mor_orb::kOrbenReplaceAll, &RunSettings::orben_replace_all, mor_orb::kOrbenReplaceNo}},
+     {mor_orb::kBrowseMorRoot, mor_orb::kBrowseHydrologyRoot, mor_orb::kBrowseTinRoot, mor_orb::kBrowseOrbSourceRoot},
+     {mor_orb::kHydrologyRoot, mor_orb::kTinRoot, mor_orb::kOrbenOutputRoot, mor_orb::kOrbSourceRoot},
      {{&RunSettings::orben_output_root, &RunSettings::tin_root},
       {&RunSettings::orb_source_root, &RunSettings::mor_root},
       {&RunSettings::hydrology_root, &RunSettings::mor_root}},
      {run_mor, run_orb}},
-    {kMerlOrbDialog, 214, 1278,
-     {{1219, &RunSettings::merl_root}, {1287, &RunSettings::tin_root}, {1288, &RunSettings::orben_output_root},
-      {1289, &RunSettings::orb_source_root}},
-     {{1275, &RunSettings::exec_merl, 0}, {1230, &RunSettings::exec_orb, 0},
-      {1276, &RunSettings::merl_replace_all, 1277}, {1226, &RunSettings::orben_replace_all, 1227}},
-     {1285, 1246, 1247},
-     {1287, 1288, 1289},
+    {kMerlOrbDialog, merl_orb::kDialog, merl_orb::kBeginSimulation,
+     {{merl_orb::kMerlRoot, &RunSettings::merl_root},
+      {merl_orb::kTinRoot, &RunSettings::tin_root},
+      {merl_orb::kOrbenOutputRoot, &RunSettings::orben_output_root},
+      {merl_orb::kOrbSourceRoot, &RunSettings::orb_source_root}},
+     {{merl_orb::kExecuteMerl, &RunSettings::exec_merl, 0},
+      {merl_orb::kExecuteOrb, &RunSettings::exec_orb, 0},
+      {merl_orb::kMerlReplaceAll, &RunSettings::merl_replace_all, merl_orb::kMerlReplaceNo},
+      {merl_orb::kOrbenReplaceAll, &RunSettings::orben_replace_all, merl_orb::kOrbenReplaceNo}},
+     {merl_orb::kBrowseMerlRoot, merl_orb::kBrowseTinRoot, merl_orb::kBrowseOrbSourceRoot},
+     {merl_orb::kTinRoot, merl_orb::kOrbenOutputRoot, merl_orb::kOrbSourceRoot},
      {{&RunSettings::orben_output_root, &RunSettings::tin_root},
       {&RunSettings::orb_source_root, &RunSettings::merl_root}},
      {run_merl, run_orb}},
-    {kFlumDialog, 193, 1238,
-     {{1234, &RunSettings::flum_input_root}, {1235, &RunSettings::flum_output_root}},
-     {{1236, &RunSettings::flum_replace_all, 1237}},
-     {1286},
-     {1235},
+    {kFlumDialog, flum::kDialog, flum::kBeginSimulation,
+     {{flum::kInputRoot, &RunSettings::flum_input_root}, {flum::kOutputRoot, &RunSettings::flum_output_root}},
+     {{flum::kReplaceAll, &RunSettings::flum_replace_all, flum::kReplaceNo}},
+     {flum::kBrowseInputRoot},
+     {flum::kOutputRoot},
      {},
      {run_flum}},
-    {kJornDialog, 215, 1284,
-     {{1280, &RunSettings::jorn_input_root}, {1281, &RunSettings::jorn_output_root}},
-     {{1282, &RunSettings::jorn_replace_all, 1283}},
-     {1279},
-     {1281},
+    {kJornDialog, jorn::kDialog, jorn::kBeginSimulation,
+     {{jorn::kInputRoot, &RunSettings::jorn_input_root}, {jorn::kOutputRoot, &RunSettings::jorn_output_root}},
+     {{jorn::kReplaceAll, &RunSettings::jorn_replace_all, jorn::kReplaceNo}},
+     {jorn::kBrowseInputRoot},
+     {jorn::kOutputRoot},
      {},
      {run_jorn}},
 };

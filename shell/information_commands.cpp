@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "resources/resources.h"
 
 namespace tarnex {
@@ -24,9 +25,9 @@ struct InstructionPage {
 };
 
 constexpr InstructionPage kInstructionPages[] = {
-    {"Directories and Files", 206, 1000, 1},
-    {"Program Execution", 209, 1268, 2},
-    {"File Builders", 210, 1269, 3},
+    {"Directories and Files", ids::directories_and_files_page::kDialog, ids::directories_and_files_page::kText, 1},
+    {"Program Execution", ids::program_execution_page::kDialog, ids::program_execution_page::kText, 2},
+    {"File Builders", ids::file_builders_page::kDialog, ids::file_builders_page::kText, 3},
 };
 
 std::string joined(std::string_view text, std::string_view indent) {
@@ -51,18 +52,18 @@ std::string documentation_notice() {
 }
 
 void INSTRUCTIONS(ui::Ui& ui) {
-  auto dialog = ui.make_dialog(kInstructionsDialog);
+  auto dialog = ui.make_dialog(ids::instructions::kDialog);
   if (!dialog) return;
   const int tab_count = static_cast<int>(std::size(kInstructionPages));
-  dialog->set_item_count(kInstructionsTabs, tab_count);
+  dialog->set_item_count(ids::instructions::kTabs, tab_count);
   std::vector<std::unique_ptr<ui::Dialog>> pages;
   for (int tab = 1; tab <= tab_count; ++tab) {
     const auto& page = kInstructionPages[tab - 1];
-    dialog->set_item_text(kInstructionsTabs, tab, page.caption);
+    dialog->set_item_text(ids::instructions::kTabs, tab, page.caption);
     pages.push_back(ui.make_dialog(page.dialog));
     if (!pages.back()) return;
   }
-  dialog->set_callback(kInstructionsDialog, ui::Event::DialogInit,
+  dialog->set_callback(ids::instructions::kDialog, ui::Event::DialogInit,
                        [&pages](ui::Dialog& d, int id, ui::Event event) { TABCONTROLDIALOGS(pages, d, id, event); });
   dialog->run_modal();
 }
@@ -73,16 +74,16 @@ void TABCONTROLDIALOGS(const std::vector<std::unique_ptr<ui::Dialog>>& pages, ui
   for (std::size_t p = 0; p < pages.size() && p < std::size(kInstructionPages); ++p) {
     const auto& page = kInstructionPages[p];
     const int tab = static_cast<int>(p) + 1;
-    dialog.show_page(kInstructionsTabs, tab, *pages[p]);
+    dialog.show_page(ids::instructions::kTabs, tab, *pages[p]);
     pages[p]->set_text(page.edit, instruction_text(page.entry));
   }
-  dialog.set_selected(kInstructionsTabs, 1);
+  dialog.set_selected(ids::instructions::kTabs, 1);
 }
 
 void QARN_DOCUMENTATION(ui::Ui& ui) {
-  auto dialog = ui.make_dialog(kDocumentationDialog);
+  auto dialog = ui.make_dialog(ids::documentation::kDialog);
   if (!dialog) return;
-  dialog->set_text(kDocumentationText, documentation_notice());
+  dialog->set_text(ids::documentation::kText, documentation_notice());
   dialog->run_modal();
 }
 

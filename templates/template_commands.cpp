@@ -5,8 +5,8 @@
 
 #include "base/fixed_text.h"
 #include "common/cursor_position.h"
+#include "resources/dialog_ids.h"
 #include "templates/dat_file_builder.h"
-#include "templates/template_dialogs.h"
 
 namespace tarnex::templates {
 namespace {
@@ -28,14 +28,14 @@ constexpr std::size_t kRootLength = 256;
 constexpr std::size_t kKindLength = 6;
 
 void run_template_dialog(ui::Ui& ui, const TemplateCommand& command) {
-  auto dialog = ui.make_dialog(kNameDialog);
+  auto dialog = ui.make_dialog(ids::template_name::kDialog);
   if (!dialog) return;
   dialog->set_caption(command.caption);
-  dialog->set_callback(kNameRoot, ui::Event::FocusGain, CURSORPOSITION);
-  dialog->set_callback(kNameCreateFile, ui::Event::Click,
+  dialog->set_callback(ids::template_name::kRoot, ui::Event::FocusGain, CURSORPOSITION);
+  dialog->set_callback(ids::template_name::kCreateFile, ui::Event::Click,
                        [&ui](ui::Dialog& d, int id, ui::Event event) { DATFILEINITIALIZE(ui, d, id, event); });
-  dialog->set_text(kNameKind, command.kind);
-  dialog->set_text(kNamePrompt, command.prompt);
+  dialog->set_text(ids::template_name::kKind, command.kind);
+  dialog->set_text(ids::template_name::kPrompt, command.prompt);
   dialog->run_modal();
 }
 
@@ -62,24 +62,24 @@ void MOR_TEMPLATE(ui::Ui& ui) { run_template_dialog(ui, kMor); }
 void FLUM_TEMPLATE(ui::Ui& ui) { run_template_dialog(ui, kFlum); }
 
 void DATFILEINITIALIZE(ui::Ui& ui, ui::Dialog& dialog, int, ui::Event) {
-  const auto kind = fit(dialog.text(kNameKind), kKindLength);
-  const auto root = fit(dialog.text(kNameRoot), kRootLength);
-  dialog.end(kNameCreateFile);
+  const auto kind = fit(dialog.text(ids::template_name::kKind), kKindLength);
+  const auto root = fit(dialog.text(ids::template_name::kRoot), kRootLength);
+  dialog.end(ids::template_name::kCreateFile);
   const auto name = without_trailing_blanks(root) + std::string(kExtension);
   if (name.size() <= kExtension.size()) {
-    show_result(ui, kInvalidFilenameDialog);
+    show_result(ui, ids::invalid_filename::kDialog);
     return;
   }
   const auto written = DATFILEBUILDER(kind, name);
   switch (written.outcome) {
     case TemplateWrite::Outcome::NotCreated:
-      show_result(ui, kFileExistsDialog, kFileExistsName, name);
+      show_result(ui, ids::file_exists::kDialog, ids::file_exists::kFileName, name);
       break;
     case TemplateWrite::Outcome::WriteFailed:
       report_write_failure(ui, name, written.error);
       break;
     case TemplateWrite::Outcome::Written:
-      show_result(ui, kWrittenDialog, kWrittenName, name);
+      show_result(ui, ids::template_written::kDialog, ids::template_written::kFileName, name);
       break;
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The menu commands that write a starter file: the user names it in dialog
-// 194, and the result is reported in dialog 195, 150 or 107.
+// The menu commands that write a starter file: the user names it in the name
+// dialog, and a result dialog reports that it was written, that it exists
+// already, or that the name was blank.
 
 #include "ui/services.h"
 
@@ -9,8 +10,8 @@ namespace tarnex::templates {
 void MOR_TEMPLATE(ui::Ui& ui);
 void FLUM_TEMPLATE(ui::Ui& ui);
 
-// "Create File" of dialog 194: ends the name dialog, then writes the file and
-// reports the result in its place.
+// "Create File" of the name dialog: ends it, then writes the file and reports
+// the result in its place.
 void DATFILEINITIALIZE(ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event event);
 
 }  // namespace tarnex::templates

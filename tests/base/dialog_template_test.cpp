@@ -43,6 +43,30 @@ edit 1000 multiline readonly
   EXPECT_TRUE(dialogs[1].control(1000)->read_only);
 }
 
+TEST(DialogTemplate, ReadsTheNamesOfDialogsAndControls) {
+  const auto dialogs = parse_dialog_templates(R"(
+dialog 10 name=run_box "Run"
+edit 11 name=MorRoot row=0 col=0 "name=NotAName"
+button 12 row=1 col=0 "Unnamed"
+dialog 20 page name=text_page
+edit 1000 multiline name=Text readonly
+dialog 30 "No name"
+)");
+  ASSERT_EQ(dialogs.size(), 3u);
+  EXPECT_EQ(dialogs[0].name, "run_box");
+  EXPECT_EQ(dialogs[0].title, "Run");
+  EXPECT_EQ(dialogs[0].control(11)->name, "MorRoot");
+  EXPECT_EQ(dialogs[0].control(11)->caption, "name=NotAName");
+  EXPECT_EQ(dialogs[0].control(11)->kind, ControlKind::Edit);
+  EXPECT_EQ(dialogs[0].control(12)->name, "");
+  EXPECT_EQ(dialogs[1].name, "text_page");
+  EXPECT_TRUE(dialogs[1].page);
+  EXPECT_EQ(dialogs[1].control(1000)->name, "Text");
+  EXPECT_TRUE(dialogs[1].control(1000)->multi_line);
+  EXPECT_TRUE(dialogs[1].control(1000)->read_only);
+  EXPECT_EQ(dialogs[2].name, "");
+}
+
 TEST(DialogTemplate, MalformedLinesNameTheirLine) {
   const std::pair<const char*, const char*> cases[] = {
       {"edit 1", "control before any dialog"},

@@ -2,10 +2,13 @@
 
 #include "common/executable_paths.h"
 #include "common/locate_datfiles.h"
+#include "resources/dialog_ids.h"
 #include "ui/headless/headless_ui.h"
 
 namespace tarnex {
 namespace {
+
+using namespace ids;
 
 struct RootCase {
   const char* chosen;
@@ -43,10 +46,15 @@ class LocateDatfiles : public ::testing::Test {
  protected:
   void SetUp() override {
     paths.executable_paths[kTarnex] = executable_path_field("/m", kTarnex, '/');
-    dialog = ui.make_dialog(191);
+    dialog = ui.make_dialog(mor_orb::kDialog);
     ASSERT_TRUE(dialog);
-    for (int id : {1245, 1248, 1246, 1247}) dialog->set_callback(id, ui::Event::Click, locate());
-    for (int id : {1219, 1220, 1221, 1218}) dialog->set_callback(id, ui::Event::FocusGain, locate());
+    for (int id : {mor_orb::kBrowseMorRoot, mor_orb::kBrowseHydrologyRoot, mor_orb::kBrowseTinRoot,
+                   mor_orb::kBrowseOrbSourceRoot}) {
+      dialog->set_callback(id, ui::Event::Click, locate());
+    }
+    for (int id : {mor_orb::kHydrologyRoot, mor_orb::kTinRoot, mor_orb::kOrbenOutputRoot, mor_orb::kOrbSourceRoot}) {
+      dialog->set_callback(id, ui::Event::FocusGain, locate());
+    }
   }
   ui::Callback locate() {
     return [this](ui::Dialog& d, int id, ui::Event e) { LOCATE_DATFILES(paths, ui, d, id, e); };
@@ -60,36 +68,36 @@ class LocateDatfiles : public ::testing::Test {
 
 TEST_F(LocateDatfiles, BrowseSetsEveryBoxOfTheButtonThatTheDialogHas) {
   ui.answer_open_file("/m/BASIN.TIN");
-  user().user_click(1246);
-  EXPECT_EQ(dialog->text(1220), "BASIN");
-  EXPECT_EQ(dialog->text(1221), "BASIN");
+  user().user_click(mor_orb::kBrowseTinRoot);
+  EXPECT_EQ(dialog->text(mor_orb::kTinRoot), "BASIN");
+  EXPECT_EQ(dialog->text(mor_orb::kOrbenOutputRoot), "BASIN");
   EXPECT_EQ(ui.last_open_file_filter(), (std::vector<std::string>{"TIN file|*.TIN"}));
   ui.answer_open_file("/runs/OUT1.OUT");
-  user().user_click(1247);
-  EXPECT_EQ(dialog->text(1218), "/runs/OUT1");
+  user().user_click(mor_orb::kBrowseOrbSourceRoot);
+  EXPECT_EQ(dialog->text(mor_orb::kOrbSourceRoot), "/runs/OUT1");
 }
 
 TEST_F(LocateDatfiles, CancelChangesNothingAndTheButtonRemembersItsPath) {
-  dialog->set_text(1217, "KEEP");
+  dialog->set_text(mor_orb::kMorRoot, "KEEP");
   ui.answer_open_file(std::nullopt);
-  user().user_click(1245);
-  EXPECT_EQ(dialog->text(1217), "KEEP");
+  user().user_click(mor_orb::kBrowseMorRoot);
+  EXPECT_EQ(dialog->text(mor_orb::kMorRoot), "KEEP");
   ui.answer_open_file("/m/BASIN.DAT");
-  user().user_click(1245);
-  EXPECT_EQ(paths.browse_paths[1245], "/m/BASIN.DAT");
-  EXPECT_EQ(paths.browse_paths.count(1248), 0u);
+  user().user_click(mor_orb::kBrowseMorRoot);
+  EXPECT_EQ(paths.browse_paths[mor_orb::kBrowseMorRoot], "/m/BASIN.DAT");
+  EXPECT_EQ(paths.browse_paths.count(mor_orb::kBrowseHydrologyRoot), 0u);
 }
 
 TEST_F(LocateDatfiles, TooLongAPathIsRefusedNotCut) {
-  dialog->set_text(1217, "KEEP");
+  dialog->set_text(mor_orb::kMorRoot, "KEEP");
   ui.answer_open_file("/" + std::string(260, 'd') + "/BASIN.DAT");
-  user().user_click(1245);
-  EXPECT_EQ(dialog->text(1217), "KEEP");
+  user().user_click(mor_orb::kBrowseMorRoot);
+  EXPECT_EQ(dialog->text(mor_orb::kMorRoot), "KEEP");
   ASSERT_EQ(ui.message_boxes().size(), 1u);
   EXPECT_EQ(ui.message_boxes()[0].title, "ERROR");
 }
 
-TEST_F(LocateDatfiles, FocusFillsDialog191) {
+TEST_F(LocateDatfiles, FocusFillsTheMorAndOrbenDialog) {
   struct Case {
     const char* mor;
     const char* tin;
@@ -98,19 +106,19 @@ TEST_F(LocateDatfiles, FocusFillsDialog191) {
     const char* after;
   };
   const Case cases[] = {
-      {"  BASIN  ", "", "OLD", 1219, "BASIN"},
-      {"", "", "OLD", 1219, "OLD"},  // blank source: left alone
-      {"BASIN", "", "OLD", 1220, "BASIN"},
-      {"BASIN", "TINROOT", "OLD", 1221, "TINROOT"},  // the TIN root wins over the MOR root
-      {"BASIN", " ", "OLD", 1221, "BASIN"},
-      {"", "", "OLD", 1221, "OLD"},
-      {"BASIN", "", "", 1218, "BASIN"},
+      {"  BASIN  ", "", "OLD", mor_orb::kHydrologyRoot, "BASIN"},
+      {"", "", "OLD", mor_orb::kHydrologyRoot, "OLD"},  // blank source: left alone
+      {"BASIN", "", "OLD", mor_orb::kTinRoot, "BASIN"},
+      {"BASIN", "TINROOT", "OLD", mor_orb::kOrbenOutputRoot, "TINROOT"},  // the TIN root wins over the MOR root
+      {"BASIN", " ", "OLD", mor_orb::kOrbenOutputRoot, "BASIN"},
+      {"", "", "OLD", mor_orb::kOrbenOutputRoot, "OLD"},
+      {"BASIN", "", "", mor_orb::kOrbSourceRoot, "BASIN"},
   };
   for (const auto& c : cases) {
-    dialog->set_text(1217, c.mor);
-    dialog->set_text(1220, c.tin);
+    dialog->set_text(mor_orb::kMorRoot, c.mor);
+    dialog->set_text(mor_orb::kTinRoot, c.tin);
     dialog->set_text(c.box, c.before);
-    user().user_focus(1217);  // the focus comes from elsewhere
+    user().user_focus(mor_orb::kMorRoot);  // the focus comes from elsewhere
     user().user_focus(c.box);
     EXPECT_EQ(dialog->text(c.box), c.after) << c.box << " from " << c.mor;
     if (std::string(c.after) != c.before) {
@@ -119,10 +127,34 @@ TEST_F(LocateDatfiles, FocusFillsDialog191) {
   }
 }
 
+TEST_F(LocateDatfiles, TheMerlDialogsBrowseSetsItsOwnBoxesAndSharesTheTinChoice) {
+  ui.answer_open_file("/m/BASIN.TIN");
+  user().user_click(mor_orb::kBrowseTinRoot);
+  auto merl = ui.make_dialog(merl_orb::kDialog);
+  for (int id : {merl_orb::kBrowseMerlRoot, merl_orb::kBrowseTinRoot, merl_orb::kBrowseOrbSourceRoot}) {
+    merl->set_callback(id, ui::Event::Click, locate());
+  }
+  auto& merl_user = static_cast<ui::HeadlessDialog&>(*merl);
+  ui.answer_open_file("/m/SALT.SIN");
+  merl_user.user_click(merl_orb::kBrowseMerlRoot);
+  EXPECT_EQ(merl->text(merl_orb::kMerlRoot), "SALT");
+  EXPECT_EQ(ui.last_open_file_filter(), (std::vector<std::string>{"SIN file|*.SIN"}));
+  ui.answer_open_file("/m/OTHER.TIN");
+  merl_user.user_click(merl_orb::kBrowseTinRoot);
+  EXPECT_EQ(ui.last_open_file_initial(), "/m/BASIN.TIN");  // chosen in the MOR and ORBEN dialog
+  EXPECT_EQ(merl->text(merl_orb::kTinRoot), "OTHER");
+  EXPECT_EQ(merl->text(merl_orb::kOrbenOutputRoot), "OTHER");
+  EXPECT_EQ(paths.browse_paths[merl_orb::kBrowseTinRoot], "/m/OTHER.TIN");
+  ui.answer_open_file("/runs/SALT.OUT");
+  merl_user.user_click(merl_orb::kBrowseOrbSourceRoot);
+  EXPECT_EQ(merl->text(merl_orb::kOrbSourceRoot), "/runs/SALT");
+}
+
 TEST(LocateDatfilesOutputBoxes, FlumAndJornFillOnlyAnEmptyOutputBox) {
   ui::HeadlessUi ui;
   Paths paths;
-  for (auto [dialog_id, input, output] : {std::tuple{193, 1234, 1235}, std::tuple{215, 1280, 1281}}) {
+  for (auto [dialog_id, input, output] : {std::tuple{flum::kDialog, flum::kInputRoot, flum::kOutputRoot},
+                                          std::tuple{jorn::kDialog, jorn::kInputRoot, jorn::kOutputRoot}}) {
     auto dialog = ui.make_dialog(dialog_id);
     dialog->set_callback(output, ui::Event::FocusGain,
                          [&](ui::Dialog& d, int id, ui::Event e) { LOCATE_DATFILES(paths, ui, d, id, e); });

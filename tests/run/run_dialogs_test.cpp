@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "run/run_dialogs.h"
 #include "shell/state.h"
 #include "ui/headless/headless_ui.h"
 
 namespace tarnex {
 namespace {
+
+using namespace ids;
 
 class RunDialogs : public ::testing::Test {
  protected:
@@ -25,24 +28,38 @@ class RunDialogs : public ::testing::Test {
 
 TEST_F(RunDialogs, EveryDialogOpensWithItsControls) {
   const std::pair<int, std::vector<int>> dialogs[] = {
-      {191, {1231, 1228, 1229, 1217, 1245, 1219, 1248, 1224, 1225, 1230, 1220, 1246, 1221, 1226, 1227, 1218, 1247, 1216, 2}},
-      {214, {1275, 1219, 1285, 1276, 1277, 1230, 1287, 1246, 1288, 1226, 1227, 1289, 1247, 1278, 2}},
-      {193, {1234, 1286, 1235, 1236, 1237, 1238, 2}},
-      {215, {1280, 1279, 1281, 1282, 1283, 1284, 2}},
+      {mor_orb::kDialog,
+       {mor_orb::kExecuteMor, mor_orb::kMonthly, mor_orb::kDaily, mor_orb::kMorRoot, mor_orb::kBrowseMorRoot,
+        mor_orb::kHydrologyRoot, mor_orb::kBrowseHydrologyRoot, mor_orb::kMorReplaceAll, mor_orb::kMorReplaceNo,
+        mor_orb::kExecuteOrb, mor_orb::kTinRoot, mor_orb::kBrowseTinRoot, mor_orb::kOrbenOutputRoot,
+        mor_orb::kOrbenReplaceAll, mor_orb::kOrbenReplaceNo, mor_orb::kOrbSourceRoot, mor_orb::kBrowseOrbSourceRoot,
+        mor_orb::kBeginSimulation, ui::kCancel}},
+      {merl_orb::kDialog,
+       {merl_orb::kExecuteMerl, merl_orb::kMerlRoot, merl_orb::kBrowseMerlRoot, merl_orb::kMerlReplaceAll,
+        merl_orb::kMerlReplaceNo, merl_orb::kExecuteOrb, merl_orb::kTinRoot, merl_orb::kBrowseTinRoot,
+        merl_orb::kOrbenOutputRoot, merl_orb::kOrbenReplaceAll, merl_orb::kOrbenReplaceNo, merl_orb::kOrbSourceRoot,
+        merl_orb::kBrowseOrbSourceRoot, merl_orb::kBeginSimulation, ui::kCancel}},
+      {flum::kDialog,
+       {flum::kInputRoot, flum::kBrowseInputRoot, flum::kOutputRoot, flum::kReplaceAll, flum::kReplaceNo,
+        flum::kBeginSimulation, ui::kCancel}},
+      {jorn::kDialog,
+       {jorn::kInputRoot, jorn::kBrowseInputRoot, jorn::kOutputRoot, jorn::kReplaceAll, jorn::kReplaceNo,
+        jorn::kBeginSimulation, ui::kCancel}},
   };
   for (const auto& [id, controls] : dialogs) {
     auto dialog = ui.make_dialog(id);
     ASSERT_TRUE(dialog) << id;
     for (int control : controls) EXPECT_TRUE(dialog->has_control(control)) << id << ": " << control;
   }
-  EXPECT_EQ(ui.make_dialog(191)->caption(), "QARN MOR and ORBEN");
-  EXPECT_EQ(ui.make_dialog(214)->caption(), "QARN MERL and ORBEN");
-  EXPECT_EQ(ui.make_dialog(193)->caption(), "QARN FLUM");
-  EXPECT_EQ(ui.make_dialog(215)->caption(), "QARN JORN");
+  EXPECT_EQ(ui.make_dialog(mor_orb::kDialog)->caption(), "QARN MOR and ORBEN");
+  EXPECT_EQ(ui.make_dialog(merl_orb::kDialog)->caption(), "QARN MERL and ORBEN");
+  EXPECT_EQ(ui.make_dialog(flum::kDialog)->caption(), "QARN FLUM");
+  EXPECT_EQ(ui.make_dialog(jorn::kDialog)->caption(), "QARN JORN");
 }
 
 TEST_F(RunDialogs, BothExecuteBoxesUncheckedWriteTwoBoxes) {
-  const auto runs = operate(kMorOrbDialog, 191, [](ui::HeadlessDialog& d) { d.user_click(1216); });
+  const auto runs =
+      operate(kMorOrbDialog, mor_orb::kDialog, [](ui::HeadlessDialog& d) { d.user_click(mor_orb::kBeginSimulation); });
   EXPECT_TRUE(runs.empty());
   const std::vector<std::string> expected = {
       "",
@@ -72,9 +89,9 @@ TEST_F(RunDialogs, BothExecuteBoxesUncheckedWriteTwoBoxes) {
 }
 
 TEST_F(RunDialogs, MordSelectedNamesMordInItsBox) {
-  operate(kMorOrbDialog, 191, [](ui::HeadlessDialog& d) {
-    d.user_click(1229);
-    d.user_click(1216);
+  operate(kMorOrbDialog, mor_orb::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_click(mor_orb::kDaily);
+    d.user_click(mor_orb::kBeginSimulation);
   });
   EXPECT_EQ(rows()[3], "  *      MORD.EXE was not executed.    *");
   EXPECT_EQ(rows()[4], "  *      The EXECUTE MOR checkbox      *");
@@ -82,11 +99,11 @@ TEST_F(RunDialogs, MordSelectedNamesMordInItsBox) {
 }
 
 TEST_F(RunDialogs, OnlyOrbCheckedFillsItsRootsFromTheOthersAndRuns) {
-  const auto runs = operate(kMorOrbDialog, 191, [](ui::HeadlessDialog& d) {
-    d.user_check(1230, true);
-    d.user_type(1220, "TINROOT");
-    d.user_type(1217, "  BASIN");
-    d.user_click(1216);
+  const auto runs = operate(kMorOrbDialog, mor_orb::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_check(mor_orb::kExecuteOrb, true);
+    d.user_type(mor_orb::kTinRoot, "TINROOT");
+    d.user_type(mor_orb::kMorRoot, "  BASIN");
+    d.user_click(mor_orb::kBeginSimulation);
   });
   EXPECT_EQ(runs, (std::vector<int>{kOrbRun}));
   const auto& s = state.run_settings;
@@ -96,7 +113,7 @@ TEST_F(RunDialogs, OnlyOrbCheckedFillsItsRootsFromTheOthersAndRuns) {
   EXPECT_EQ(rows()[3], "  *      MOR.EXE was not executed.     *");
 }
 
-TEST_F(RunDialogs, ValidationOfDialog191) {
+TEST_F(RunDialogs, ValidationOfTheMorAndOrbenDialog) {
   struct Case {
     bool exec_mor, monthly, exec_orb;
     const char *mor, *tin;
@@ -112,13 +129,13 @@ TEST_F(RunDialogs, ValidationOfDialog191) {
   for (const auto& c : cases) {
     State fresh;
     ui::HeadlessUi window;
-    window.on_modal(191, [&c](ui::HeadlessDialog& d) {
-      d.user_check(1231, c.exec_mor);
-      d.user_click(c.monthly ? 1228 : 1229);
-      d.user_check(1230, c.exec_orb);
-      d.user_type(1217, c.mor);
-      d.user_type(1220, c.tin);
-      d.user_click(1216);
+    window.on_modal(mor_orb::kDialog, [&c](ui::HeadlessDialog& d) {
+      d.user_check(mor_orb::kExecuteMor, c.exec_mor);
+      d.user_click(c.monthly ? mor_orb::kMonthly : mor_orb::kDaily);
+      d.user_check(mor_orb::kExecuteOrb, c.exec_orb);
+      d.user_type(mor_orb::kMorRoot, c.mor);
+      d.user_type(mor_orb::kTinRoot, c.tin);
+      d.user_click(mor_orb::kBeginSimulation);
     });
     std::vector<int> runs;
     run_dialog_operation(fresh.run_settings, fresh.paths, window, kMorOrbDialog, [&](int code) { runs.push_back(code); });
@@ -134,21 +151,21 @@ TEST_F(RunDialogs, ValidationOfDialog191) {
 
 TEST_F(RunDialogs, MerlDialogValidatesAndSharesTheOrbenSettings) {
   state.run_settings.tin_root = fit("SHARED", kRootField);
-  const auto runs = operate(kMerlOrbDialog, 214, [](ui::HeadlessDialog& d) {
-    EXPECT_EQ(d.text(1287), "SHARED");
-    d.user_check(1275, true);
-    d.user_check(1230, true);
-    d.user_type(1219, "SALT");
-    d.user_click(1277);
-    d.user_click(1278);
+  const auto runs = operate(kMerlOrbDialog, merl_orb::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(merl_orb::kTinRoot), "SHARED");
+    d.user_check(merl_orb::kExecuteMerl, true);
+    d.user_check(merl_orb::kExecuteOrb, true);
+    d.user_type(merl_orb::kMerlRoot, "SALT");
+    d.user_click(merl_orb::kMerlReplaceNo);
+    d.user_click(merl_orb::kBeginSimulation);
   });
   EXPECT_EQ(runs, (std::vector<int>{kMerlRun, kOrbRun}));
   EXPECT_EQ(state.run_settings.orb_source_root, fit("SALT", kRootField));
   EXPECT_FALSE(state.run_settings.merl_replace_all);
-  const auto none = operate(kMerlOrbDialog, 214, [](ui::HeadlessDialog& d) {
-    d.user_check(1275, false);
-    d.user_check(1230, false);
-    d.user_click(1278);
+  const auto none = operate(kMerlOrbDialog, merl_orb::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_check(merl_orb::kExecuteMerl, false);
+    d.user_check(merl_orb::kExecuteOrb, false);
+    d.user_click(merl_orb::kBeginSimulation);
   });
   EXPECT_TRUE(none.empty());
   EXPECT_NE(ui.text().text().find("  *      MERL.EXE was not executed.    *\n  *      The EXECUTE MERL checkbox     *"),
@@ -156,26 +173,26 @@ TEST_F(RunDialogs, MerlDialogValidatesAndSharesTheOrbenSettings) {
 }
 
 TEST_F(RunDialogs, FlumAndJornRunEvenWithBlankRoots) {
-  EXPECT_EQ(operate(kFlumDialog, 193, [](ui::HeadlessDialog& d) { d.user_click(1238); }),
+  EXPECT_EQ(operate(kFlumDialog, flum::kDialog, [](ui::HeadlessDialog& d) { d.user_click(flum::kBeginSimulation); }),
             (std::vector<int>{kFlumRun}));
-  EXPECT_EQ(operate(kJornDialog, 215, [](ui::HeadlessDialog& d) { d.user_click(1284); }),
+  EXPECT_EQ(operate(kJornDialog, jorn::kDialog, [](ui::HeadlessDialog& d) { d.user_click(jorn::kBeginSimulation); }),
             (std::vector<int>{kJornRun}));
 }
 
 TEST_F(RunDialogs, CancelDiscardsEditsAndReopeningShowsTheLastConfirmed) {
-  operate(kJornDialog, 215, [](ui::HeadlessDialog& d) {
-    d.user_type(1280, "DAILY");
-    d.user_type(1281, "DOUT");
-    d.user_click(1283);
-    d.user_click(1284);
+  operate(kJornDialog, jorn::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_type(jorn::kInputRoot, "DAILY");
+    d.user_type(jorn::kOutputRoot, "DOUT");
+    d.user_click(jorn::kReplaceNo);
+    d.user_click(jorn::kBeginSimulation);
   });
-  const auto runs = operate(kJornDialog, 215, [](ui::HeadlessDialog& d) {
-    EXPECT_EQ(d.text(1280), "DAILY");
-    EXPECT_EQ(d.text(1281), "DOUT");
-    EXPECT_FALSE(d.checked(1282));
-    EXPECT_TRUE(d.checked(1283));
-    d.user_type(1280, "CHANGED");
-    d.user_click(2);
+  const auto runs = operate(kJornDialog, jorn::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(jorn::kInputRoot), "DAILY");
+    EXPECT_EQ(d.text(jorn::kOutputRoot), "DOUT");
+    EXPECT_FALSE(d.checked(jorn::kReplaceAll));
+    EXPECT_TRUE(d.checked(jorn::kReplaceNo));
+    d.user_type(jorn::kInputRoot, "CHANGED");
+    d.user_click(ui::kCancel);
   });
   EXPECT_TRUE(runs.empty());
   EXPECT_EQ(state.run_settings.jorn_input_root, fit("DAILY", kRootField));
@@ -183,22 +200,22 @@ TEST_F(RunDialogs, CancelDiscardsEditsAndReopeningShowsTheLastConfirmed) {
 }
 
 TEST_F(RunDialogs, InitialSettingsShowInTheDialog) {
-  operate(kMorOrbDialog, 191, [](ui::HeadlessDialog& d) {
-    EXPECT_FALSE(d.checked(1231));
-    EXPECT_TRUE(d.checked(1228));
-    EXPECT_FALSE(d.checked(1229));
-    EXPECT_TRUE(d.checked(1224));
-    EXPECT_TRUE(d.checked(1226));
-    EXPECT_FALSE(d.checked(1230));
-    EXPECT_EQ(d.text(1217), "");
-    d.user_click(2);
+  operate(kMorOrbDialog, mor_orb::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_FALSE(d.checked(mor_orb::kExecuteMor));
+    EXPECT_TRUE(d.checked(mor_orb::kMonthly));
+    EXPECT_FALSE(d.checked(mor_orb::kDaily));
+    EXPECT_TRUE(d.checked(mor_orb::kMorReplaceAll));
+    EXPECT_TRUE(d.checked(mor_orb::kOrbenReplaceAll));
+    EXPECT_FALSE(d.checked(mor_orb::kExecuteOrb));
+    EXPECT_EQ(d.text(mor_orb::kMorRoot), "");
+    d.user_click(ui::kCancel);
   });
 }
 
 TEST_F(RunDialogs, LineBreaksInARootBoxNeverReachTheRoot) {
-  operate(kFlumDialog, 193, [](ui::HeadlessDialog& d) {
-    d.user_type(1234, "BASIN\n");
-    d.user_click(1238);
+  operate(kFlumDialog, flum::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_type(flum::kInputRoot, "BASIN\n");
+    d.user_click(flum::kBeginSimulation);
   });
   EXPECT_EQ(state.run_settings.flum_input_root, fit("BASIN", kRootField));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "shell/information_commands.h"
 #include "ui/headless/headless_ui.h"
 
@@ -23,20 +24,20 @@ struct PageCase {
 
 const PageCase kPages[] = {
     {"Directories and Files",
-     206,
-     1000,
+     ids::directories_and_files_page::kDialog,
+     ids::directories_and_files_page::kText,
      1,
      {"directory that holds the model programs", "root", "full path", "Browse buttons fill in the full path",
       "output box fills in the default output names", "do not accept directory paths that contain blanks"}},
     {"Program Execution",
-     209,
-     1268,
+     ids::program_execution_page::kDialog,
+     ids::program_execution_page::kText,
      2,
      {"menus", "hot keys", "QARN Programs", "MS Programs", "remember the last inputs",
       "output-name box copies the input names"}},
     {"File Builders",
-     210,
-     1269,
+     ids::file_builders_page::kDialog,
+     ids::file_builders_page::kText,
      3,
      {"File Building Aids", "TIN file editor", "MOR DAT Template", "FLUM HIN Template", "never overwritten"}},
 };
@@ -62,12 +63,12 @@ TEST(Instructions, ThreeTabsEachShowingItsPageAndTheFirstSelected) {
   int tabs = 0, selected = 0;
   std::vector<std::string> captions, texts;
   std::vector<int> page_ids;
-  ui.on_modal(kInstructionsDialog, [&](HeadlessDialog& d) {
-    tabs = d.item_count(kInstructionsTabs);
-    selected = d.selected(kInstructionsTabs);
+  ui.on_modal(ids::instructions::kDialog, [&](HeadlessDialog& d) {
+    tabs = d.item_count(ids::instructions::kTabs);
+    selected = d.selected(ids::instructions::kTabs);
     for (int tab = 1; tab <= tabs; ++tab) {
-      captions.push_back(d.item_text(kInstructionsTabs, tab));
-      auto* page = d.page(kInstructionsTabs, tab);
+      captions.push_back(d.item_text(ids::instructions::kTabs, tab));
+      auto* page = d.page(ids::instructions::kTabs, tab);
       page_ids.push_back(page ? page->id() : 0);
       texts.push_back(page ? page->text(kPages[tab - 1].edit) : "");
     }
@@ -82,7 +83,7 @@ TEST(Instructions, ThreeTabsEachShowingItsPageAndTheFirstSelected) {
     EXPECT_EQ(page_ids[tab - 1], page.dialog);
     EXPECT_EQ(texts[tab - 1], instruction_text(page.entry));
   }
-  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{kInstructionsDialog});
+  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{ids::instructions::kDialog});
 }
 
 // The lines of a text whose lines are separated by carriage-return/line-feed
@@ -131,16 +132,16 @@ TEST(Documentation, NoticeStartsWithABreakAndIndentsItsLines) {
 TEST(Documentation, DialogShowsTheNotice) {
   ui::HeadlessUi ui;
   std::string shown;
-  ui.on_modal(kDocumentationDialog, [&](HeadlessDialog& d) { shown = d.text(kDocumentationText); });
+  ui.on_modal(ids::documentation::kDialog, [&](HeadlessDialog& d) { shown = d.text(ids::documentation::kText); });
   QARN_DOCUMENTATION(ui);
   EXPECT_EQ(shown, documentation_notice());
-  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{kDocumentationDialog});
+  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{ids::documentation::kDialog});
 }
 
 TEST(Documentation, CloseEndsTheDialog) {
   ui::HeadlessUi ui;
-  ui.on_modal(kDocumentationDialog, [](HeadlessDialog& d) { d.user_click(1233); });
-  EXPECT_EQ(ui.make_dialog(kDocumentationDialog)->run_modal(), 1233);
+  ui.on_modal(ids::documentation::kDialog, [](HeadlessDialog& d) { d.user_click(ids::documentation::kClose); });
+  EXPECT_EQ(ui.make_dialog(ids::documentation::kDialog)->run_modal(), ids::documentation::kClose);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "resources/dialog_ids.h"
 #include "shell/menu_bar.h"
 #include "shell/menu_commands.h"
 #include "ui/headless/headless_ui.h"
@@ -41,7 +42,9 @@ TEST(MenuCommands, InformationItemsOpenTheirDialogs) {
   ASSERT_TRUE(ui.user_choose_menu("Information", "&QARN Documentation"));
   ASSERT_TRUE(ui.user_choose_menu("File Building Aids", "MOR DAT Template"));
   ASSERT_TRUE(ui.user_choose_menu("File Building Aids", "FLUM HIN Template"));
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{101, 192, 194, 194}));
+  const std::vector<int> opened = {ids::instructions::kDialog, ids::documentation::kDialog, ids::template_name::kDialog,
+                                   ids::template_name::kDialog};
+  EXPECT_EQ(ui.dialogs_run(), opened);
 }
 
 }  // namespace

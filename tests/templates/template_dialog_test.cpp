@@ -5,8 +5,8 @@
 
 #include "base/fixed_text.h"
 #include "file_size_limit.h"
+#include "resources/dialog_ids.h"
 #include "templates/template_commands.h"
-#include "templates/template_dialogs.h"
 #include "ui/headless/headless_ui.h"
 #include "working_directory.h"
 
@@ -32,9 +32,9 @@ const Command kCommands[] = {
 
 // Types `root` into the name dialog and clicks Create File.
 void create(ui::HeadlessUi& ui, std::string root) {
-  ui.on_modal(kNameDialog, [root](HeadlessDialog& d) {
-    d.user_type(kNameRoot, root);
-    d.user_click(kNameCreateFile);
+  ui.on_modal(ids::template_name::kDialog, [root](HeadlessDialog& d) {
+    d.user_type(ids::template_name::kRoot, root);
+    d.user_click(ids::template_name::kCreateFile);
   });
 }
 
@@ -50,18 +50,18 @@ TEST_F(TemplateDialog, NameDialogIsPreparedForItsKind) {
   for (const auto& c : kCommands) {
     ui::HeadlessUi fresh;
     std::string caption, kind, prompt, extension;
-    fresh.on_modal(kNameDialog, [&](HeadlessDialog& d) {
+    fresh.on_modal(ids::template_name::kDialog, [&](HeadlessDialog& d) {
       caption = d.caption();
-      kind = d.text(kNameKind);
-      prompt = d.text(kNamePrompt);
-      extension = d.text(1003);
+      kind = d.text(ids::template_name::kKind);
+      prompt = d.text(ids::template_name::kPrompt);
+      extension = d.text(ids::template_name::kExtension);
     });
     c.routine(fresh);
     EXPECT_EQ(caption, c.caption) << c.name;
     EXPECT_EQ(kind, c.kind) << c.name;
     EXPECT_EQ(prompt, c.prompt) << c.name;
     EXPECT_EQ(extension, " .dat") << c.name;
-    EXPECT_EQ(fresh.dialogs_run(), std::vector<int>{kNameDialog}) << c.name;
+    EXPECT_EQ(fresh.dialogs_run(), std::vector<int>{ids::template_name::kDialog}) << c.name;
   }
 }
 
@@ -70,14 +70,16 @@ TEST_F(TemplateDialog, CreateFileWritesRootDotDatAndReportsItsName) {
     const std::string root = std::string("basin_") + c.name;
     create(ui, root + "   ");
     std::string reported;
-    ui.on_modal(kWrittenDialog, [&](HeadlessDialog& d) { reported = d.text(kWrittenName); });
+    ui.on_modal(ids::template_written::kDialog,
+                [&](HeadlessDialog& d) { reported = d.text(ids::template_written::kFileName); });
     c.routine(ui);
     EXPECT_EQ(reported, root + ".dat") << c.name;
     const auto content = directory.read(root + ".dat");
     ASSERT_TRUE(content) << c.name;
     EXPECT_EQ(line_count(*content), c.lines) << c.name;
   }
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kNameDialog, kWrittenDialog, kNameDialog, kWrittenDialog}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{ids::template_name::kDialog, ids::template_written::kDialog,
+                                                ids::template_name::kDialog, ids::template_written::kDialog}));
 }
 
 TEST_F(TemplateDialog, TheSecondAttemptShowsTheExistingFileAndLeavesItIntact) {
@@ -87,53 +89,54 @@ TEST_F(TemplateDialog, TheSecondAttemptShowsTheExistingFileAndLeavesItIntact) {
   ASSERT_TRUE(first);
   create(ui, "basin");
   std::string named;
-  ui.on_modal(kFileExistsDialog, [&](HeadlessDialog& d) { named = d.text(kFileExistsName); });
+  ui.on_modal(ids::file_exists::kDialog, [&](HeadlessDialog& d) { named = d.text(ids::file_exists::kFileName); });
   FLUM_TEMPLATE(ui);
   EXPECT_EQ(named, "basin.dat");
   EXPECT_EQ(directory.read("basin.dat"), first);
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kNameDialog, kWrittenDialog, kNameDialog, kFileExistsDialog}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{ids::template_name::kDialog, ids::template_written::kDialog,
+                                                ids::template_name::kDialog, ids::file_exists::kDialog}));
 }
 
 TEST_F(TemplateDialog, RefusedRootsCreateNothing) {
   struct Case {
     const char* root;
     int dialog;
-    const char* named;  // in dialog 150, "" when it is not shown
+    const char* named;  // in the file-exists dialog, "" when it is not shown
   };
   const Case cases[] = {
-      {"", kInvalidFilenameDialog, ""},
-      {"     ", kInvalidFilenameDialog, ""},
-      {"no/such/directory/basin", kFileExistsDialog, "no/such/directory/basin.dat"},
+      {"", ids::invalid_filename::kDialog, ""},
+      {"     ", ids::invalid_filename::kDialog, ""},
+      {"no/such/directory/basin", ids::file_exists::kDialog, "no/such/directory/basin.dat"},
   };
   for (const auto& c : cases) {
     ui::HeadlessUi fresh;
     create(fresh, c.root);
     std::string named;
-    fresh.on_modal(kFileExistsDialog, [&](HeadlessDialog& d) { named = d.text(kFileExistsName); });
+    fresh.on_modal(ids::file_exists::kDialog, [&](HeadlessDialog& d) { named = d.text(ids::file_exists::kFileName); });
     MOR_TEMPLATE(fresh);
-    EXPECT_EQ(fresh.dialogs_run(), (std::vector<int>{kNameDialog, c.dialog})) << '"' << c.root << '"';
+    EXPECT_EQ(fresh.dialogs_run(), (std::vector<int>{ids::template_name::kDialog, c.dialog})) << '"' << c.root << '"';
     EXPECT_EQ(named, c.named) << '"' << c.root << '"';
     EXPECT_EQ(directory.file_count(), 0u) << '"' << c.root << '"';
   }
 }
 
 TEST_F(TemplateDialog, CancelWritesNothing) {
-  ui.on_modal(kNameDialog, [](HeadlessDialog& d) {
-    d.user_type(kNameRoot, "basin");
+  ui.on_modal(ids::template_name::kDialog, [](HeadlessDialog& d) {
+    d.user_type(ids::template_name::kRoot, "basin");
     d.user_click(ui::kCancel);
   });
   FLUM_TEMPLATE(ui);
-  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{kNameDialog});
+  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{ids::template_name::kDialog});
   EXPECT_EQ(directory.file_count(), 0u);
 }
 
 TEST_F(TemplateDialog, ABlankRootBoxGetsOneBlankOnFocus) {
   std::string text;
   int caret = 0;
-  ui.on_modal(kNameDialog, [&](HeadlessDialog& d) {
-    d.user_focus(kNameRoot);
-    text = d.text(kNameRoot);
-    caret = d.caret(kNameRoot);
+  ui.on_modal(ids::template_name::kDialog, [&](HeadlessDialog& d) {
+    d.user_focus(ids::template_name::kRoot);
+    text = d.text(ids::template_name::kRoot);
+    caret = d.caret(ids::template_name::kRoot);
   });
   MOR_TEMPLATE(ui);
   EXPECT_EQ(text, " ");
@@ -147,7 +150,7 @@ TEST_F(TemplateDialog, AFailedWriteIsReportedNotCalledASuccess) {
     MOR_TEMPLATE(ui);
   }
 
-  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{kNameDialog});
+  EXPECT_EQ(ui.dialogs_run(), std::vector<int>{ids::template_name::kDialog});
   const auto boxes = ui.message_boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, "ERROR");

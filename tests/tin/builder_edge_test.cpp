@@ -3,7 +3,7 @@
 // layouts, and the room rules of the record list.
 
 #include "record_script.h"
-#include "tin/catalogue/message_dialog.h"
+#include "resources/dialog_ids.h"
 
 namespace tarnex::tin::test {
 namespace {
@@ -146,9 +146,9 @@ TEST_P(RecordListRoom, AppendsOnlyWholeRecords) {
   TinState tin;
   for (int k = 1; k <= c.lines_before; ++k) ASSERT_TRUE(tin.records.append(std::vector<std::string>{"COMM " + std::to_string(k)}));
   std::string report_title, report;
-  ui.on_modal(kMessageDialog, [&](ui::HeadlessDialog& d) {
+  ui.on_modal(ids::tin_message::kDialog, [&](ui::HeadlessDialog& d) {
     report_title = d.caption();
-    report = d.text(kMessageText);
+    report = d.text(ids::tin_message::kText);
     d.user_click(ui::kOk);
   });
   const auto* record = record_dialog(c.record.dialog);

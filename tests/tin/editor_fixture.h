@@ -10,14 +10,16 @@
 
 #include "base/fixed_text.h"
 #include "common/executable_paths.h"
+#include "resources/dialog_ids.h"
 #include "shell/state.h"
-#include "tin/catalogue/message_dialog.h"
-#include "tin/editor/editor_ids.h"
 #include "tin/editor/orben_file_name.h"
 #include "ui/headless/headless_ui.h"
 #include "working_directory.h"
 
 namespace tarnex::tin::test {
+
+namespace orben_file_name = ids::orben_file_name;
+namespace tin_editor = ids::tin_editor;
 
 // What a dialog showed when the user closed it.
 struct Seen {
@@ -32,11 +34,11 @@ class EditorTest : public testing::Test {
         executable_path_field(std::filesystem::current_path().string(), kTarnex, '/');
   }
 
-  // The user types the root into dialog 104 and clicks Begin Editing.
+  // The user types the root into the file-name dialog and clicks Begin Editing.
   void begin_editing(const std::string& root) {
-    ui.on_modal(kFileNameDialog, [root](ui::HeadlessDialog& d) {
-      d.user_type(kFileRoot, root);
-      d.user_click(kBeginEditing);
+    ui.on_modal(orben_file_name::kDialog, [root](ui::HeadlessDialog& d) {
+      d.user_type(orben_file_name::kFileRoot, root);
+      d.user_click(orben_file_name::kBeginEditing);
     });
     ORBEN_FILENAME(state.tin, state.paths, ui);
   }
@@ -59,7 +61,8 @@ class EditorTest : public testing::Test {
   // The items of the File View list.
   static std::vector<std::string> items(const ui::HeadlessDialog& d) {
     std::vector<std::string> shown;
-    for (int k = 1; k <= d.item_count(kFileView); ++k) shown.push_back(d.item_text(kFileView, k));
+    for (int k = 1; k <= d.item_count(tin_editor::kFileView); ++k)
+      shown.push_back(d.item_text(tin_editor::kFileView, k));
     return shown;
   }
 

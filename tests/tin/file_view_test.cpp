@@ -20,7 +20,7 @@ class FileViewTest : public EditorTest {
 
   // Runs the editor for x.tin, played by `play`, then cancelled.
   void edit(const Play& play) {
-    ui.on_modal(kEditorDialog, [&play](ui::HeadlessDialog& d) {
+    ui.on_modal(tin_editor::kDialog, [&play](ui::HeadlessDialog& d) {
       play(d);
       d.user_click(ui::kCancel);
     });
@@ -37,7 +37,7 @@ class FileViewTest : public EditorTest {
 
 TEST(EditorTemplate, RecordTypeListsOfferTheCataloguesTypes) {
   const TemplateLibrary templates;
-  const auto* editor = templates.find(kEditorDialog);
+  const auto* editor = templates.find(tin_editor::kDialog);
   ASSERT_NE(editor, nullptr);
   for (const auto& list : record_type_lists()) {
     const auto* control = editor->control(list.control);
@@ -53,16 +53,16 @@ TEST_F(FileViewTest, OpensWithTheFileAndTheRecordList) {
   load({"TITL  a title", "ENDF"});
   edit([](ui::HeadlessDialog& d) {
     EXPECT_EQ(d.caption(), "ORBEN File Builder Dialog for x.tin");
-    EXPECT_EQ(d.text(kEditedFileName), "x.tin");
-    EXPECT_EQ(d.text(kCurrentRecordType), "    ");
-    EXPECT_EQ(d.text(kRecordTypeDescription), "Select a record type to create from the drop lists");
+    EXPECT_EQ(d.text(tin_editor::kEditedFileName), "x.tin");
+    EXPECT_EQ(d.text(tin_editor::kCurrentRecordType), "    ");
+    EXPECT_EQ(d.text(tin_editor::kRecordTypeDescription), "Select a record type to create from the drop lists");
     EXPECT_EQ(items(d), (std::vector<std::string>{fit("TITL  a title", 256), fit("ENDF", 256)}));
-    EXPECT_EQ(d.selected(kFileView), 0);
-    EXPECT_EQ(d.scroll_position(kColumnScroll), 1);
-    d.user_scroll(kColumnScroll, 500);
-    EXPECT_EQ(d.scroll_position(kColumnScroll), 129);
-    d.user_scroll(kColumnScroll, -5);
-    EXPECT_EQ(d.scroll_position(kColumnScroll), 1);
+    EXPECT_EQ(d.selected(tin_editor::kFileView), 0);
+    EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), 1);
+    d.user_scroll(tin_editor::kColumnScroll, 500);
+    EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), 129);
+    d.user_scroll(tin_editor::kColumnScroll, -5);
+    EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), 1);
   });
 }
 
@@ -70,9 +70,11 @@ TEST_F(FileViewTest, ScrollingShowsTheColumnsUpTo152) {
   load({ruler(), "ENDF"});
   edit([](ui::HeadlessDialog& d) {
     for (int first : {5, 129, 2}) {
-      d.user_scroll(kColumnScroll, first);
-      EXPECT_EQ(d.item_text(kFileView, 1), ruler().substr(static_cast<std::size_t>(first) - 1, 153 - first)) << first;
-      EXPECT_EQ(d.item_text(kFileView, 2), fit("ENDF", 256).substr(static_cast<std::size_t>(first) - 1, 153 - first))
+      d.user_scroll(tin_editor::kColumnScroll, first);
+      EXPECT_EQ(d.item_text(tin_editor::kFileView, 1), ruler().substr(static_cast<std::size_t>(first) - 1, 153 - first))
+          << first;
+      EXPECT_EQ(d.item_text(tin_editor::kFileView, 2),
+                fit("ENDF", 256).substr(static_cast<std::size_t>(first) - 1, 153 - first))
           << first;
     }
   });
@@ -87,32 +89,34 @@ struct ButtonCase {
 TEST_F(FileViewTest, ButtonsShowTheLinesFromColumnOneAgain) {
   const auto select_and = [](int button) {
     return [button](ui::HeadlessDialog& d) {
-      d.set_selected(kFileView, 2);
+      d.set_selected(tin_editor::kFileView, 2);
       d.user_click(button);
     };
   };
   const auto click = [](int button) { return [button](ui::HeadlessDialog& d) { d.user_click(button); }; };
   const ButtonCase cases[] = {
-      {"Move Up", select_and(kMoveUp), true},
-      {"Move Down", select_and(kMoveDown), true},
-      {"Delete", select_and(kDelete), true},
-      {"Create with no type chosen", click(kCreate), true},
-      {"Build", click(kBuild), true},
-      {"Help", click(kHelp), true},
-      {"Move Up with nothing selected", click(kMoveUp), false},
-      {"Move Down on the last line", [](ui::HeadlessDialog& d) {
-         d.set_selected(kFileView, 3);
-         d.user_click(kMoveDown);
-       }, false},
+      {"Move Up", select_and(tin_editor::kMoveUp), true},
+      {"Move Down", select_and(tin_editor::kMoveDown), true},
+      {"Delete", select_and(tin_editor::kDelete), true},
+      {"Create with no type chosen", click(tin_editor::kCreate), true},
+      {"Build", click(tin_editor::kBuild), true},
+      {"Help", click(tin_editor::kHelp), true},
+      {"Move Up with nothing selected", click(tin_editor::kMoveUp), false},
+      {"Move Down on the last line",
+       [](ui::HeadlessDialog& d) {
+         d.set_selected(tin_editor::kFileView, 3);
+         d.user_click(tin_editor::kMoveDown);
+       },
+       false},
   };
   for (const auto& c : cases) {
     state.tin.records.clear();
     load({ruler(), ruler(), ruler()});
     edit([&c](ui::HeadlessDialog& d) {
-      d.user_scroll(kColumnScroll, 40);
+      d.user_scroll(tin_editor::kColumnScroll, 40);
       c.click(d);
-      EXPECT_EQ(d.scroll_position(kColumnScroll), c.back_at_column_one ? 1 : 40) << c.name;
-      EXPECT_EQ(d.item_text(kFileView, 1).size(), c.back_at_column_one ? 256u : 113u) << c.name;
+      EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), c.back_at_column_one ? 1 : 40) << c.name;
+      EXPECT_EQ(d.item_text(tin_editor::kFileView, 1).size(), c.back_at_column_one ? 256u : 113u) << c.name;
     });
   }
 }
@@ -128,12 +132,17 @@ struct CreateCase {
 
 TEST_F(FileViewTest, CreateAppendsTheRecordOfTheChosenTypeAndSelectsIt) {
   const CreateCase cases[] = {
-      {"TITL", 1257, 109, [](ui::HeadlessDialog& d) { d.user_type(1028, "A title"); }, 1133, "TITL" "A title"},
+      {"TITL", tin_editor::kMiscList, 109, [](ui::HeadlessDialog& d) { d.user_type(1028, "A title"); }, 1133,
+       "TITL"
+       "A title"},
       // with the starting values the Create set-up gives the dialog
-      {"2NAT", 1263, 142, [](ui::HeadlessDialog& d) { d.user_choose(1101, "1"); }, 1165,
+      {"2NAT", tin_editor::kType2List, 142, [](ui::HeadlessDialog& d) { d.user_choose(1101, "1"); }, 1165,
        "2NAT   1   0   0   0   0       0           0       0"},
-      {"3U+D", 1264, 144, [](ui::HeadlessDialog& d) { d.user_choose(1115, "1"); }, 1157, "3U+D" "    " "   1"},
-      {"4ZZZ", 1265, 226, [](ui::HeadlessDialog& d) { d.user_type(1407, "BEGIN"); }, 1400,
+      {"3U+D", tin_editor::kType3List, 144, [](ui::HeadlessDialog& d) { d.user_choose(1115, "1"); }, 1157,
+       "3U+D"
+       "    "
+       "   1"},
+      {"4ZZZ", tin_editor::kType4List, 226, [](ui::HeadlessDialog& d) { d.user_type(1407, "BEGIN"); }, 1400,
        "4ZZZ   0   0   0   0   0           BEGIN"},
   };
   load({"TITL first"});
@@ -145,11 +154,11 @@ TEST_F(FileViewTest, CreateAppendsTheRecordOfTheChosenTypeAndSelectsIt) {
     });
     edit([&c, &count](ui::HeadlessDialog& d) {
       d.user_choose(c.list, c.list_entry);
-      d.user_click(kCreate);
+      d.user_click(tin_editor::kCreate);
       ++count;
-      EXPECT_EQ(d.item_count(kFileView), count) << c.list_entry;
-      EXPECT_EQ(d.selected(kFileView), count) << c.list_entry;
-      EXPECT_EQ(d.item_text(kFileView, count), fit(c.line, 256)) << c.list_entry;
+      EXPECT_EQ(d.item_count(tin_editor::kFileView), count) << c.list_entry;
+      EXPECT_EQ(d.selected(tin_editor::kFileView), count) << c.list_entry;
+      EXPECT_EQ(d.item_text(tin_editor::kFileView, count), fit(c.line, 256)) << c.list_entry;
     });
     EXPECT_EQ(state.tin.records.line(count), fit(c.line, 256)) << c.list_entry;
   }
@@ -158,13 +167,13 @@ TEST_F(FileViewTest, CreateAppendsTheRecordOfTheChosenTypeAndSelectsIt) {
 TEST_F(FileViewTest, CreateWithoutARecordTypeOpensNothing) {
   load({"TITL first"});
   edit([](ui::HeadlessDialog& d) {
-    d.user_click(kCreate);
-    d.user_choose(1263, "-----");
-    d.user_click(kCreate);
-    d.user_choose(1263, 1);
-    d.user_click(kCreate);
+    d.user_click(tin_editor::kCreate);
+    d.user_choose(tin_editor::kType2List, "-----");
+    d.user_click(tin_editor::kCreate);
+    d.user_choose(tin_editor::kType2List, 1);
+    d.user_click(tin_editor::kCreate);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog}));
   EXPECT_EQ(state.tin.records.count(), 1);
 }
 
@@ -172,35 +181,35 @@ TEST_F(FileViewTest, CreateCancelledLeavesListAndSelection) {
   load({"TITL first", "ENDF"});
   ui.on_modal(114, [](ui::HeadlessDialog& d) { d.user_click(ui::kCancel); });
   edit([](ui::HeadlessDialog& d) {
-    d.set_selected(kFileView, 1);
-    d.user_choose(1257, "ENDF");
-    d.user_click(kCreate);
-    EXPECT_EQ(d.item_count(kFileView), 2);
-    EXPECT_EQ(d.selected(kFileView), 1);
+    d.set_selected(tin_editor::kFileView, 1);
+    d.user_choose(tin_editor::kMiscList, "ENDF");
+    d.user_click(tin_editor::kCreate);
+    EXPECT_EQ(d.item_count(tin_editor::kFileView), 2);
+    EXPECT_EQ(d.selected(tin_editor::kFileView), 1);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, 114}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, 114}));
   EXPECT_EQ(state.tin.records.count(), 2);
 }
 
 TEST_F(FileViewTest, EditKeepsTheEditorOpenAndTheListAsItIs) {
   load({"TITL first", "ENDF"});
   edit([](ui::HeadlessDialog& d) {
-    d.user_click(kEdit);  // nothing selected: nothing opens
-    d.set_selected(kFileView, 1);
-    d.user_click(kEdit);  // the TITL dialog opens, and is cancelled
+    d.user_click(tin_editor::kEdit);  // nothing selected: nothing opens
+    d.set_selected(tin_editor::kFileView, 1);
+    d.user_click(tin_editor::kEdit);  // the TITL dialog opens, and is cancelled
     EXPECT_TRUE(d.running());
-    EXPECT_EQ(d.selected(kFileView), 1);
+    EXPECT_EQ(d.selected(tin_editor::kFileView), 1);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, 109}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, 109}));
   EXPECT_EQ(state.tin.records.count(), 2);
 }
 
 TEST_F(FileViewTest, BuildWritesTheFileAndReportsItsWarnings) {
   load({"COMM a", "TITL", "ENDF", std::string(200, 'x')});
   Seen report;
-  read_next(kMessageDialog, kMessageText, report);
+  read_next(ids::tin_message::kDialog, ids::tin_message::kText, report);
   edit([](ui::HeadlessDialog& d) {
-    d.user_click(kBuild);
+    d.user_click(tin_editor::kBuild);
     EXPECT_TRUE(d.running());
   });
   EXPECT_EQ(report.caption, "x.tin");
@@ -217,8 +226,8 @@ TEST_F(FileViewTest, BuildThatFailsReportsErrorAndKeepsTheList) {
   std::filesystem::create_directory("x.tin");
   load({"TITL", "ENDF"});
   Seen report;
-  read_next(kMessageDialog, kMessageText, report);
-  edit([](ui::HeadlessDialog& d) { d.user_click(kBuild); });
+  read_next(ids::tin_message::kDialog, ids::tin_message::kText, report);
+  edit([](ui::HeadlessDialog& d) { d.user_click(tin_editor::kBuild); });
   EXPECT_EQ(report.caption, "x.tin");
   EXPECT_EQ(report.text, "\r\nERROR\r\nThe ORBEN file was not written to x.tin.");
   EXPECT_TRUE(std::filesystem::is_directory("x.tin"));
@@ -227,8 +236,8 @@ TEST_F(FileViewTest, BuildThatFailsReportsErrorAndKeepsTheList) {
 
 TEST_F(FileViewTest, HelpShowsItsFiveParagraphs) {
   Seen help;
-  read_next(kMessageDialog, kMessageText, help);
-  edit([](ui::HeadlessDialog& d) { d.user_click(kHelp); });
+  read_next(ids::tin_message::kDialog, ids::tin_message::kText, help);
+  edit([](ui::HeadlessDialog& d) { d.user_click(tin_editor::kHelp); });
   EXPECT_EQ(help.caption, "Help");
   EXPECT_TRUE(help.text.starts_with("To add a record to the file, select a drop list of the record type you desire "
                                     "then click CREATE.  In the dialog box"));

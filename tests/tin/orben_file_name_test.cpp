@@ -22,20 +22,20 @@ TEST_F(EditorTest, TypedRootNamesTheFile) {
   directory.put("BASIN.TIN", "TITL basin\nENDF\n");
   std::filesystem::create_directory("sub");
   const NameCase cases[] = {
-      {"new file", "new", {104, 108}, "new.tin"},
-      {"blanks around the root dropped", "  new  ", {104, 108}, "new.tin"},
-      {"extension appended to a typed one", "x.tin", {104, 108}, "x.tin.tin"},
-      {"existing file", "x", {104, 108}, "x.tin"},
-      {"any letter case", "basin", {104, 108}, "BASIN.TIN"},
-      {"new file in a directory", "sub/y", {104, 108}, "sub/y.tin"},
-      {"blank root", "   ", {104, 107}, ""},
-      {"empty root", "", {104, 107}, ""},
-      {"directory that does not exist", "nowhere/x", {104, 105}, ""},
+      {"new file", "new", {orben_file_name::kDialog, tin_editor::kDialog}, "new.tin"},
+      {"blanks around the root dropped", "  new  ", {orben_file_name::kDialog, tin_editor::kDialog}, "new.tin"},
+      {"extension appended to a typed one", "x.tin", {orben_file_name::kDialog, tin_editor::kDialog}, "x.tin.tin"},
+      {"existing file", "x", {orben_file_name::kDialog, tin_editor::kDialog}, "x.tin"},
+      {"any letter case", "basin", {orben_file_name::kDialog, tin_editor::kDialog}, "BASIN.TIN"},
+      {"new file in a directory", "sub/y", {orben_file_name::kDialog, tin_editor::kDialog}, "sub/y.tin"},
+      {"blank root", "   ", {orben_file_name::kDialog, ids::invalid_filename::kDialog}, ""},
+      {"empty root", "", {orben_file_name::kDialog, ids::invalid_filename::kDialog}, ""},
+      {"directory that does not exist", "nowhere/x", {orben_file_name::kDialog, ids::file_not_found::kDialog}, ""},
   };
   for (const auto& c : cases) {
     const auto before = ui.dialogs_run().size();
     Seen editor;
-    if (!c.file_name.empty()) read_next(kEditorDialog, kEditedFileName, editor, ui::kCancel);
+    if (!c.file_name.empty()) read_next(tin_editor::kDialog, tin_editor::kEditedFileName, editor, ui::kCancel);
     begin_editing(c.root);
     EXPECT_EQ(dialogs_since(before), c.dialogs) << c.name;
     EXPECT_EQ(editor.text, c.file_name) << c.name;
@@ -50,7 +50,7 @@ TEST_F(EditorTest, TypedRootNamesTheFile) {
 TEST_F(EditorTest, ExistingFileIsLoadedIntoTheList) {
   directory.put("basin.tin", "TITL  a basin\r\n" + std::string(300, 'c') + "\r\nENDF\r\n");
   std::vector<std::string> shown;
-  ui.on_modal(kEditorDialog, [&shown](ui::HeadlessDialog& d) { shown = items(d); });
+  ui.on_modal(tin_editor::kDialog, [&shown](ui::HeadlessDialog& d) { shown = items(d); });
   begin_editing("basin");
   ASSERT_EQ(state.tin.records.count(), 3);
   const std::vector<std::string> lines = {fit("TITL  a basin", 256), std::string(256, 'c'), fit("ENDF", 256)};
@@ -61,7 +61,8 @@ TEST_F(EditorTest, ExistingFileIsLoadedIntoTheList) {
 TEST_F(EditorTest, EmptyFileOpensAnEmptyEditor) {
   directory.put("empty.tin", "");
   int items_shown = -1;
-  ui.on_modal(kEditorDialog, [&items_shown](ui::HeadlessDialog& d) { items_shown = d.item_count(kFileView); });
+  ui.on_modal(tin_editor::kDialog,
+              [&items_shown](ui::HeadlessDialog& d) { items_shown = d.item_count(tin_editor::kFileView); });
   begin_editing("empty");
   EXPECT_EQ(items_shown, 0);
   EXPECT_EQ(directory.read("empty.tin"), "");
@@ -95,9 +96,9 @@ TEST_F(EditorTest, FileThatCannotBeLoadedShowsDialog106) {
     directory.put("bad.tin", c.content);
     const auto before = ui.dialogs_run().size();
     Seen error;
-    read_next(kLoadErrorDialog, kLoadErrorText, error);
+    read_next(ids::load_error::kDialog, ids::load_error::kText, error);
     begin_editing("bad");
-    EXPECT_EQ(dialogs_since(before), (std::vector<int>{104, 106})) << c.name;
+    EXPECT_EQ(dialogs_since(before), (std::vector<int>{orben_file_name::kDialog, ids::load_error::kDialog})) << c.name;
     EXPECT_EQ(error.text, c.message) << c.name;
     EXPECT_EQ(state.tin.records.count(), 0) << c.name;
     EXPECT_EQ(directory.read("bad.tin"), c.content) << c.name;
@@ -106,28 +107,28 @@ TEST_F(EditorTest, FileThatCannotBeLoadedShowsDialog106) {
 
 TEST_F(EditorTest, MissingDirectoryNamesTheFileInDialog105) {
   Seen error;
-  read_next(kFileNotFoundDialog, kFileNotFoundName, error);
+  read_next(ids::file_not_found::kDialog, ids::file_not_found::kFileName, error);
   begin_editing("nowhere/x");
   EXPECT_EQ(error.text, "nowhere/x.tin");
   EXPECT_FALSE(std::filesystem::exists("nowhere"));
 }
 
 TEST_F(EditorTest, CancelEndsTheRunWithNothingChanged) {
-  ui.on_modal(kFileNameDialog, [](ui::HeadlessDialog& d) {
-    d.user_type(kFileRoot, "x");
+  ui.on_modal(orben_file_name::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_type(orben_file_name::kFileRoot, "x");
     d.user_click(ui::kCancel);
   });
   ORBEN_FILENAME(state.tin, state.paths, ui);
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{104}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{orben_file_name::kDialog}));
   EXPECT_EQ(directory.file_count(), 0u);
 }
 
 TEST_F(EditorTest, RootBoxTakesTheCaretRoutineAnd256Characters) {
-  ui.on_modal(kFileNameDialog, [](ui::HeadlessDialog& d) {
-    EXPECT_EQ(d.text_limit(kFileRoot), 256);
-    d.user_focus(kFileRoot);
-    EXPECT_EQ(d.text(kFileRoot), " ");
-    EXPECT_EQ(d.caret(kFileRoot), 1);
+  ui.on_modal(orben_file_name::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text_limit(orben_file_name::kFileRoot), 256);
+    d.user_focus(orben_file_name::kFileRoot);
+    EXPECT_EQ(d.text(orben_file_name::kFileRoot), " ");
+    EXPECT_EQ(d.caret(orben_file_name::kFileRoot), 1);
   });
   ORBEN_FILENAME(state.tin, state.paths, ui);
 }
@@ -146,12 +147,12 @@ TEST_F(EditorTest, BrowseFillsTheRoot) {
       {"cancel keeps the text", std::nullopt, "c"},
       {"name without a dot", here + "/plain", ""},
   };
-  ui.on_modal(kFileNameDialog, [&](ui::HeadlessDialog& d) {
+  ui.on_modal(orben_file_name::kDialog, [&](ui::HeadlessDialog& d) {
     std::string previous;
     for (const auto& c : cases) {
       ui.answer_open_file(c.chosen);
-      d.user_click(kBrowse);
-      EXPECT_EQ(d.text(kFileRoot), c.root) << c.name;
+      d.user_click(orben_file_name::kBrowse);
+      EXPECT_EQ(d.text(orben_file_name::kFileRoot), c.root) << c.name;
       EXPECT_EQ(ui.last_open_file_initial(), previous) << c.name;
       if (c.chosen) previous = *c.chosen;
     }

@@ -11,8 +11,8 @@
 
 #include "base/fixed_text.h"
 #include "modal_helper.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
-#include "tin/catalogue/message_dialog.h"
 #include "tin/catalogue/record_builder.h"
 #include "ui/qt/qt_dialog.h"
 #include "ui/qt/qt_ui.h"
@@ -32,7 +32,8 @@ class RecordDialogsGuiTest : public QObject {
     for (const auto& record : tarnex::tin::record_dialogs()) {
       QTest::newRow(std::to_string(record.dialog).c_str()) << record.dialog;
     }
-    QTest::newRow("151") << tarnex::tin::kMessageDialog;
+    const int message = tarnex::ids::tin_message::kDialog;
+    QTest::newRow(std::to_string(message).c_str()) << message;
   }
   void every_record_dialog_opens_with_its_controls() {
     QFETCH(int, dialog);

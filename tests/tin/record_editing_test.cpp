@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "editing_script.h"
+#include "resources/dialog_ids.h"
 
 namespace tarnex::tin::test {
 namespace {
@@ -211,9 +212,9 @@ TEST(EditFullList, KeepsARecordThatWouldGrowAndSaysSo) {
   Editing editing;
   const auto before = full_list({kReservoirHead, kStorage});
   editing.load(before);
-  editing.ui.on_modal(151, [](ui::HeadlessDialog& d) {
-    EXPECT_NE(d.text(1186).find("so it was left as it was"), std::string::npos);
-    d.user_click(1);
+  editing.ui.on_modal(ids::tin_message::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_NE(d.text(ids::tin_message::kText).find("so it was left as it was"), std::string::npos);
+    d.user_click(ui::kOk);
   });
   editing.edit(1, kReservoirDialog, [](ui::HeadlessDialog& d) {
     d.user_type(1102, "10\n20");
@@ -222,7 +223,7 @@ TEST(EditFullList, KeepsARecordThatWouldGrowAndSaysSo) {
   Lines expected;
   for (const auto& line : before) expected.push_back(without_trailing_blanks(line));
   EXPECT_EQ(editing.lines(), expected);
-  EXPECT_EQ(editing.ui.dialogs_run(), (std::vector<int>{kReservoirDialog, 151}));
+  EXPECT_EQ(editing.ui.dialogs_run(), (std::vector<int>{kReservoirDialog, ids::tin_message::kDialog}));
 }
 
 TEST(EditIden, LayoutButtonsReCutTheRecord) {

@@ -1,5 +1,5 @@
 #pragma once
-// Dialog 151, the TIN editor's report: a title set at run time, the text in a
+// The TIN editor's report: a title set at run time, the text in a
 // read-only multi-line box, and OK.
 
 #include <string_view>
@@ -7,9 +7,6 @@
 #include "ui/services.h"
 
 namespace tarnex::tin {
-
-constexpr int kMessageDialog = 151;
-constexpr int kMessageText = 1186;
 
 // Shows the report modally and returns when the user has closed it.
 void show_message(ui::Ui& ui, std::string_view title, std::string_view text);

@@ -4,11 +4,11 @@
 #include <optional>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/message_dialog.h"
 #include "tin/editor/build_report.h"
 #include "tin/editor/create_record.h"
 #include "tin/editor/editor_help.h"
-#include "tin/editor/editor_ids.h"
 #include "tin/editor/list_operations.h"
 #include "tin/editor/record_editing.h"
 #include "tin/editor/tin_file_writer.h"
@@ -16,77 +16,82 @@
 namespace tarnex::tin {
 namespace {
 
+namespace tin_editor = ids::tin_editor;
+
 struct ListOperation {
   int button;
   std::optional<int> (*operate)(RecordList&, int);
 };
 
 constexpr ListOperation kListOperations[] = {
-    {kMoveUp, move_up},
-    {kMoveDown, move_down},
-    {kDelete, delete_line},
+    {tin_editor::kMoveUp, move_up},
+    {tin_editor::kMoveDown, move_down},
+    {tin_editor::kDelete, delete_line},
 };
 
 void create(TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
-  const int selection = dialog.selected(kFileView);
-  create_record(tin, ui, fit(dialog.text(kCurrentRecordType), 4));
+  const int selection = dialog.selected(tin_editor::kFileView);
+  create_record(tin, ui, fit(dialog.text(tin_editor::kCurrentRecordType), 4));
   // The builder appended the new record at the end: it is selected.
-  const bool appended = dialog.item_count(kFileView) != tin.records.count();
+  const bool appended = dialog.item_count(tin_editor::kFileView) != tin.records.count();
   show_records(dialog, tin.records, appended ? tin.records.count() : selection);
 }
 
 void build(const TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
-  const auto name = without_trailing_blanks(remove_leading_blanks(dialog.text(kEditedFileName)));
+  const auto name = without_trailing_blanks(remove_leading_blanks(dialog.text(tin_editor::kEditedFileName)));
   const auto warnings = build_warnings(tin.records);
   const bool written = write_tin_file(name, tin.records);
   show_message(ui, name, written ? build_report(name, warnings) : build_failure_report(name));
 }
 
 void scroll(const RecordList& list, ui::Dialog& dialog) {
-  const int first = std::clamp(dialog.scroll_position(kColumnScroll), 1, kLastFirstColumn);
+  const int first = std::clamp(dialog.scroll_position(tin_editor::kColumnScroll), 1, kLastFirstColumn);
   for (int k = 1; k <= list.count(); ++k) {
-    dialog.set_item_text(kFileView, k, columns(list.line(k), static_cast<std::size_t>(first),
-                                               static_cast<std::size_t>(kWrittenColumns - first + 1)));
+    dialog.set_item_text(tin_editor::kFileView, k,
+                         columns(list.line(k), static_cast<std::size_t>(first),
+                                 static_cast<std::size_t>(kWrittenColumns - first + 1)));
   }
 }
 
 }  // namespace
 
 void show_records(ui::Dialog& dialog, const RecordList& list, int selection) {
-  if (dialog.item_count(kFileView) != list.count()) dialog.set_item_count(kFileView, list.count());
-  for (int k = 1; k <= list.count(); ++k) dialog.set_item_text(kFileView, k, list.line(k));
-  dialog.set_selected(kFileView, selection);
-  dialog.set_scroll_position(kColumnScroll, 1);
+  if (dialog.item_count(tin_editor::kFileView) != list.count()) {
+    dialog.set_item_count(tin_editor::kFileView, list.count());
+  }
+  for (int k = 1; k <= list.count(); ++k) dialog.set_item_text(tin_editor::kFileView, k, list.line(k));
+  dialog.set_selected(tin_editor::kFileView, selection);
+  dialog.set_scroll_position(tin_editor::kColumnScroll, 1);
 }
 
 void FILEVIEW(TinState& tin, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event) {
   for (const auto& operation : kListOperations) {
     if (operation.button != control_id) continue;
-    if (const auto selection = operation.operate(tin.records, dialog.selected(kFileView))) {
+    if (const auto selection = operation.operate(tin.records, dialog.selected(tin_editor::kFileView))) {
       show_records(dialog, tin.records, *selection);
     }
     return;
   }
   switch (control_id) {
-    case kCreate:
+    case tin_editor::kCreate:
       create(tin, ui, dialog);
       break;
     // After Build and Help too the lines are shown from column 1 again, as
     // after every other button.
-    case kBuild:
+    case tin_editor::kBuild:
       build(tin, ui, dialog);
-      show_records(dialog, tin.records, dialog.selected(kFileView));
+      show_records(dialog, tin.records, dialog.selected(tin_editor::kFileView));
       break;
-    case kHelp:
+    case tin_editor::kHelp:
       show_message(ui, "Help", editor_help_text());
-      show_records(dialog, tin.records, dialog.selected(kFileView));
+      show_records(dialog, tin.records, dialog.selected(tin_editor::kFileView));
       break;
-    case kEdit:
-      if (const auto selection = edit_record(tin, ui, dialog.selected(kFileView))) {
+    case tin_editor::kEdit:
+      if (const auto selection = edit_record(tin, ui, dialog.selected(tin_editor::kFileView))) {
         show_records(dialog, tin.records, *selection);
       }
       break;
-    case kColumnScroll:
+    case tin_editor::kColumnScroll:
       scroll(tin.records, dialog);
       break;
     default:

@@ -7,19 +7,21 @@
 #include "common/cursor_position.h"
 #include "common/executable_paths.h"
 #include "common/locate_datfiles.h"
-#include "tin/editor/editor_ids.h"
+#include "resources/dialog_ids.h"
 #include "tin/editor/file_builder.h"
 #include "tin/editor/tin_file_reader.h"
 
 namespace tarnex::tin {
 namespace {
 
+namespace orben_file_name = ids::orben_file_name;
+
 using Outcome = TinFileRead::Outcome;
 
 constexpr int kRootLimit = 256;
 constexpr std::string_view kExtension = ".tin";
 
-// What dialog 106 says when a file is found but not loaded.
+// What the load error dialog says when a file is found but not loaded.
 struct LoadError {
   Outcome outcome;
   std::string_view text;
@@ -46,12 +48,13 @@ void show(ui::Ui& ui, int dialog_id, int text_control = 0, std::string_view text
 
 void browse(Paths& paths, ui::Ui& ui, ui::Dialog& dialog) {
   // The choice is remembered for the next Browse while the program runs.
-  auto& remembered = paths.browse_paths[kBrowse];
+  auto& remembered = paths.browse_paths[orben_file_name::kBrowse];
   const auto chosen = ui.open_file({{"TIN file", "*.tin"}}, "Select a ORBEN file to edit", remembered);
   if (!chosen) return;
   remembered = *chosen;
   const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-  dialog.set_text(kFileRoot, root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), true, separator));
+  const auto root = root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), true, separator);
+  dialog.set_text(orben_file_name::kFileRoot, root);
 }
 
 void load(TinState& tin, ui::Ui& ui, const std::string& name) {
@@ -62,11 +65,11 @@ void load(TinState& tin, ui::Ui& ui, const std::string& name) {
     return;
   }
   if (read.outcome == Outcome::kCannotOpen) {
-    show(ui, kFileNotFoundDialog, kFileNotFoundName, name);
+    show(ui, ids::file_not_found::kDialog, ids::file_not_found::kFileName, name);
     return;
   }
   for (const auto& error : kLoadErrors) {
-    if (error.outcome == read.outcome) show(ui, kLoadErrorDialog, kLoadErrorText, error.text);
+    if (error.outcome == read.outcome) show(ui, ids::load_error::kDialog, ids::load_error::kText, error.text);
   }
 }
 
@@ -74,10 +77,10 @@ void begin_editing(TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
   tin.records.clear();
   // Leading blanks go too: Build writes to the name without them, which must
   // be the file that was loaded.
-  const auto root = without_trailing_blanks(remove_leading_blanks(dialog.text(kFileRoot)));
-  dialog.end(kBeginEditing);
+  const auto root = without_trailing_blanks(remove_leading_blanks(dialog.text(orben_file_name::kFileRoot)));
+  dialog.end(orben_file_name::kBeginEditing);
   if (root.empty()) {
-    show(ui, kInvalidFileNameDialog);
+    show(ui, ids::invalid_filename::kDialog);
     return;
   }
   const auto name = existing_file_name(root + std::string(kExtension));
@@ -91,21 +94,21 @@ void begin_editing(TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
 }  // namespace
 
 void ORBEN_FILENAME(TinState& tin, Paths& paths, ui::Ui& ui) {
-  auto dialog = ui.make_dialog(kFileNameDialog);
+  auto dialog = ui.make_dialog(orben_file_name::kDialog);
   if (!dialog) return;
-  dialog->set_text_limit(kFileRoot, kRootLimit);
-  dialog->set_callback(kFileRoot, ui::Event::FocusGain, CURSORPOSITION);
+  dialog->set_text_limit(orben_file_name::kFileRoot, kRootLimit);
+  dialog->set_callback(orben_file_name::kFileRoot, ui::Event::FocusGain, CURSORPOSITION);
   const ui::Callback initialize = [&tin, &paths, &ui](ui::Dialog& d, int id, ui::Event event) {
     FILEINITIALIZE(tin, paths, ui, d, id, event);
   };
-  dialog->set_callback(kBrowse, ui::Event::Click, initialize);
-  dialog->set_callback(kBeginEditing, ui::Event::Click, initialize);
+  dialog->set_callback(orben_file_name::kBrowse, ui::Event::Click, initialize);
+  dialog->set_callback(orben_file_name::kBeginEditing, ui::Event::Click, initialize);
   dialog->run_modal();
 }
 
 void FILEINITIALIZE(TinState& tin, Paths& paths, ui::Ui& ui, ui::Dialog& dialog, int control_id, ui::Event) {
-  if (control_id == kBrowse) browse(paths, ui, dialog);
-  if (control_id == kBeginEditing) begin_editing(tin, ui, dialog);
+  if (control_id == orben_file_name::kBrowse) browse(paths, ui, dialog);
+  if (control_id == orben_file_name::kBeginEditing) begin_editing(tin, ui, dialog);
 }
 
 }  // namespace tarnex::tin
