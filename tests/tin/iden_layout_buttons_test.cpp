@@ -73,7 +73,7 @@ void expect_labels(const ui::Dialog& dialog, const LayoutLabels& labels) {
 // A new record: the buttons relabel the rows and choose the layout; what the
 // user typed stays.
 TEST(IdenLayoutButtons, ForANewRecordLabelTheRowsAndKeepTheValues) {
-  DescribedDialog opened(kIdenDialog, DialogOpening::kCreate);
+  DescribedDialog opened(ids::record_iden::kDialog, DialogOpening::kCreate);
   opened.user().user_type(1346, "CP1");
   opened.user().user_type(1355, "CP2");
   for (const auto& labels : kLayouts) {
@@ -86,7 +86,7 @@ TEST(IdenLayoutButtons, ForANewRecordLabelTheRowsAndKeepTheValues) {
 }
 
 TEST(IdenLayoutButtons, TheChosenLayoutBuildsTheRecord) {
-  DescribedDialog opened(kIdenDialog, DialogOpening::kCreate);
+  DescribedDialog opened(ids::record_iden::kDialog, DialogOpening::kCreate);
   opened.dialog->set_callback(1341, ui::Event::Click, record_builder(opened.tin, opened.ui));
   opened.user().user_click(1348);
   opened.user().user_type(1346, "2");
@@ -111,7 +111,7 @@ TEST(IdenLayoutButtons, ForAnExistingRecordRecutTheSameText) {
       {1348, {"  CP", "0001", " ", " ", " ", " ", " ", " "}},
       {1351, {"  CP0001", "  CP0002", b8, b8, b8, b8, b8, b8}},
   };
-  DescribedDialog opened(kIdenDialog, DialogOpening::kEdit);
+  DescribedDialog opened(ids::record_iden::kDialog, DialogOpening::kEdit);
   opened.tin.IDEN_TEXT = fit("  CP0001  CP0002", 252);
   const auto record_text = opened.tin.IDEN_TEXT;
   for (const auto& step : steps) {
@@ -137,7 +137,7 @@ TEST(IdenLayoutButtons, RecutValuesAreRightAdjustedInTheirFields) {
       {"G1      G2", 1351, "      G1", "      G2"},
   };
   for (const auto& c : cases) {
-    DescribedDialog opened(kIdenDialog, DialogOpening::kEdit);
+    DescribedDialog opened(ids::record_iden::kDialog, DialogOpening::kEdit);
     opened.tin.IDEN_TEXT = fit(c.text, 252);
     opened.user().user_click(c.button);
     EXPECT_EQ(opened.dialog->text(1346), c.first) << c.text;
