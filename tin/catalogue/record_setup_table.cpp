@@ -28,9 +28,9 @@ constexpr StartingValue kComm[] = {pick(ids::record_comm::kCd, 1), caret(ids::re
 
 constexpr StartingValue kFile[] = {
     pick(ids::record_file::kOutForm, 1, ids::record_file::kOutFormDescription,
-        "Default text file version of MOR OUT or CRM file"),
+         "Default text file version of MOR OUT or CRM file"),
     pick(ids::record_file::kDssMes, 3, ids::record_file::kDssMesDescription,
-        "Error or warning messages if DSS problems occur"),
+         "Error or warning messages if DSS problems occur"),
     pick(ids::record_file::kDssMon, 1),
 };
 
@@ -44,9 +44,9 @@ constexpr StartingValue kUnit[] = {
 constexpr StartingValue k1Cpt[] = {
     pick(ids::record_1cpt::kKk, 1, ids::record_1cpt::kKkDescription, "reproduction of CP records in rearranged order"),
     pick(ids::record_1cpt::kOo, 1, ids::record_1cpt::kOoDescription,
-        "order based on listing cp before all downstream cp's"),
+         "order based on listing cp before all downstream cp's"),
     pick(ids::record_1cpt::kLim, 1, ids::record_1cpt::kLimDescription,
-        "Include all control points in the output listing"),
+         "Include all control points in the output listing"),
     caret(ids::record_1cpt::kCpLim),
 };
 
@@ -58,8 +58,9 @@ constexpr StartingValue k1Rec[] = {
     caret(ids::record_1rec::kRec, 256),
 };
 
-constexpr StartingValue k1Sum[] = {pick(ids::record_1sum::kKk, 1, ids::record_1sum::kKkDescription,
-    "summary by cp with only totals printed")};
+constexpr StartingValue k1Sum[] = {
+    pick(ids::record_1sum::kKk, 1, ids::record_1sum::kKkDescription, "summary by cp with only totals printed"),
+};
 
 constexpr StartingValue k1Srt[] = {
     pick(ids::record_1srt::kKk, 1, ids::record_1srt::kKkDescription, "listing of rights in priority order"),
@@ -73,13 +74,13 @@ constexpr StartingValue k2Bud[] = {
     put(ids::record_2bud::kYrLast, "0", ids::record_2bud::kYrLastDescription, "Last year of MOR simulation is adopted"),
     pick(ids::record_2bud::kIcpi, 1, ids::record_2bud::kIcpiDescription, "1CPT record ICP(I) array is not used"),
     pick(ids::record_2bud::kBegSto, 1, ids::record_2bud::kBegStoDescription,
-        "Beginning storage is zero or preceding end-of-year"),
+         "Beginning storage is zero or preceding end-of-year"),
     pick(ids::record_2bud::kNegInf, 1, ids::record_2bud::kNegInfDescription,
-        "No adjustments are made to negative inflows"),
+         "No adjustments are made to negative inflows"),
     pick(ids::record_2bud::kCpOut, 1, ids::record_2bud::kCpOutDescription,
-        "Control point water budget table is not created"),
+         "Control point water budget table is not created"),
     pick(ids::record_2bud::kBasin, 2, ids::record_2bud::kBasinDescription,
-        "River basin water budget table is created for outlet(s)"),
+         "River basin water budget table is created for outlet(s)"),
 };
 
 constexpr StartingValue k2Scp[] = {
@@ -97,7 +98,7 @@ constexpr StartingValue k2Swr[] = {
 constexpr StartingValue k2Sgp[] = {
     pick(ids::record_2sgp::kMnan, 1, ids::record_2sgp::kMnanDescription, "annual table"),
     pick(ids::record_2sgp::kNum, 1, ids::record_2sgp::kNumDescription,
-        "develop tables for water rights groups to follow"),
+         "develop tables for water rights groups to follow"),
     caret(ids::record_2sgp::kIden),
 };
 
@@ -107,8 +108,9 @@ constexpr StartingValue k2Sre[] = {
     caret(ids::record_2sre::kIden),
 };
 
-constexpr StartingValue k2Sba[] = {pick(ids::record_2sba::kMnan, 1, ids::record_2sba::kMnanDescription,
-    "annual table")};
+constexpr StartingValue k2Sba[] = {
+    pick(ids::record_2sba::kMnan, 1, ids::record_2sba::kMnanDescription, "annual table"),
+};
 
 constexpr StartingValue k2Rel[] = {
     pick(ids::record_2rel::kMon, 1, ids::record_2rel::kMonDescription, "all months are included in the computations"),
@@ -118,16 +120,17 @@ constexpr StartingValue k2Rel[] = {
     pick(ids::record_2rel::kTar, 1, ids::record_2rel::kTarDescription, "optional supplemental table is not created"),
 };
 
-constexpr StartingValue k2Ret[] = {pick(ids::record_2ret::kTar, 1, ids::record_2ret::kTarDescription,
-    "enter annual diversion or hydropower target")};
+constexpr StartingValue k2Ret[] = {
+    pick(ids::record_2ret::kTar, 1, ids::record_2ret::kTarDescription, "enter annual diversion or hydropower target"),
+};
 
 constexpr StartingValue k2Fre[] = {
     pick(ids::record_2fre::kVariable, 1, ids::record_2fre::kVariableDescription, "naturalized flows"),
     pick(ids::record_2fre::kMon, 1, ids::record_2fre::kMonDescription, "All months are included in the computations"),
     pick(ids::record_2fre::kNum, 9, ids::record_2fre::kNumDescription,
-        "include all control pts, rights or reservoirs in table"),
+         "include all control pts, rights or reservoirs in table"),
     pick(ids::record_2fre::kTable, 1, ids::record_2fre::kTableDescription,
-        "frequency table is created in standard row format"),
+         "frequency table is created in standard row format"),
     pick(ids::record_2fre::kMethod, 1, ids::record_2fre::kMethodDescription, "relative frequency P=(n/N) 100%"),
     pick(ids::record_2fre::kMat, 1, ids::record_2fre::kMatDescription, "moving average/total option is not adopted"),
     caret(ids::record_2fre::kTime),
@@ -139,7 +142,7 @@ constexpr StartingValue k2Fre[] = {
 // six-character identifier in columns 17-24, the values from column 25.
 constexpr StartingValue k2Frq[] = {
     pick(ids::record_2frq::kMonth, 1, ids::record_2frq::kMonthDescription,
-        "All months are included in the computations"),
+         "All months are included in the computations"),
     pick(ids::record_2frq::kVariable, 1, ids::record_2frq::kVariableDescription, "naturalized flows"),
     pick(ids::record_2frq::kNm, 1),
     caret(ids::record_2frq::kIden),
@@ -153,7 +156,7 @@ constexpr StartingValue k2Frq[] = {
 constexpr StartingValue k2Res[] = {
     pick(ids::record_2res::kTable, 1, ids::record_2res::kTableDescription, "All three tables are created"),
     pick(ids::record_2res::kMonth, 1, ids::record_2res::kMonthDescription,
-        "All months are included in the computations"),
+         "All months are included in the computations"),
     pick(ids::record_2res::kNum, 1, ids::record_2res::kNumDescription, "number of reservoirs"),
     caret(ids::record_2res::kIden),
     caret(ids::record_2res::kC1),
@@ -171,10 +174,10 @@ constexpr StartingValue kIden[] = {
 
 constexpr StartingValue kSeries[] = {
     pick(ids::record_series::kTa, 1, ids::record_series::kTaDescription,
-        "do not develop annual row/monthly column table"),
+         "do not develop annual row/monthly column table"),
     pick(ids::record_series::kPt, 1, ids::record_series::kPtDescription, "do not develop columnar plot table"),
     pick(ids::record_series::kMore, 1, ids::record_series::kMoreDescription,
-        "write columns; next record starts a new table"),
+         "write columns; next record starts a new table"),
     pick(ids::record_series::kId, 1, ids::record_series::kIdDescription, "develop tables for control points"),
     pick(ids::record_series::kNum, 9, ids::record_series::kNumDescription, "include all of type ID's in table"),
     caret(ids::record_series::kIden),
@@ -183,7 +186,7 @@ constexpr StartingValue kSeries[] = {
     put(ids::record_series::kIdenFormat, " "),
     pick(ids::record_series::kDecimal, 1, ids::record_series::kDecimalDescription, "standard number of digits"),
     pick(ids::record_series::kMat, 1, ids::record_series::kMatDescription,
-        "moving average/total option is not adopted"),
+         "moving average/total option is not adopted"),
     put(ids::record_series::kTime, " ", ids::record_series::kTimeDescription,
         "number of months for moving averages or totals"),
     put(ids::record_series::kXf, "0", ids::record_series::kXfDescription, "default multiplier factor = 1.0"),
@@ -211,19 +214,19 @@ constexpr StartingValue k4Sgp[] = {
 constexpr StartingValue k4Zzf[] = {
     pick(ids::record_4zzf::kVar, 1, ids::record_4zzf::kVarDescription, "Available flows"),
     pick(ids::record_4zzf::kMon, 1, ids::record_4zzf::kMonDescription,
-        "All months for which the analysis is performed"),
+         "All months for which the analysis is performed"),
     pick(ids::record_4zzf::kNum, 1, ids::record_4zzf::kNumDescription,
-        "Tables for all control points included in the ZZZ file"),
+         "Tables for all control points included in the ZZZ file"),
 };
 
 constexpr StartingValue k4Zzz[] = {
     pick(ids::record_4zzz::kTa, 1, ids::record_4zzz::kTaDescription, "Do not develop annual row/monthly column table"),
     pick(ids::record_4zzz::kPt, 1, ids::record_4zzz::kPtDescription, "Do not activate either DSS or text file option"),
     pick(ids::record_4zzz::kMore, 1, ids::record_4zzz::kMoreDescription,
-        "Write columns; next record starts a new table"),
+         "Write columns; next record starts a new table"),
     pick(ids::record_4zzz::kVar, 1, ids::record_4zzz::kVarDescription, "Available flows"),
     pick(ids::record_4zzz::kNum, 9, ids::record_4zzz::kNumDescription,
-        "Tables for all control points included in ZZZ file"),
+         "Tables for all control points included in ZZZ file"),
     caret(ids::record_4zzz::kRight),
 };
 
