@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "editor_fixture.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
 #include "tin/editor/file_builder.h"
 
@@ -128,12 +129,18 @@ struct CreateCase {
 
 TEST_F(FileViewTest, CreateAppendsTheRecordOfTheChosenTypeAndSelectsIt) {
   const CreateCase cases[] = {
-      {"TITL", 1257, 109, [](ui::HeadlessDialog& d) { d.user_type(1028, "A title"); }, 1133, "TITL" "A title"},
+      {"TITL", 1257, ids::record_titl::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_type(ids::record_titl::kTitle, "A title"); }, ids::record_titl::kAdd,
+       "TITL" "A title"},
       // with the starting values the Create set-up gives the dialog
-      {"2NAT", 1263, 142, [](ui::HeadlessDialog& d) { d.user_choose(1101, "1"); }, 1165,
+      {"2NAT", 1263, ids::record_series::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_choose(ids::record_series::kTa, "1"); }, ids::record_series::kAdd,
        "2NAT   1   0   0   0   0       0           0       0"},
-      {"3U+D", 1264, 144, [](ui::HeadlessDialog& d) { d.user_choose(1115, "1"); }, 1157, "3U+D" "    " "   1"},
-      {"4ZZZ", 1265, 226, [](ui::HeadlessDialog& d) { d.user_type(1407, "BEGIN"); }, 1400,
+      {"3U+D", 1264, ids::record_type3::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_choose(ids::record_type3::kHec, "1"); }, ids::record_type3::kAdd,
+       "3U+D" "    " "   1"},
+      {"4ZZZ", 1265, ids::record_4zzz::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_type(ids::record_4zzz::kRight, "BEGIN"); }, ids::record_4zzz::kAdd,
        "4ZZZ   0   0   0   0   0           BEGIN"},
   };
   load({"TITL first"});
@@ -170,7 +177,7 @@ TEST_F(FileViewTest, CreateWithoutARecordTypeOpensNothing) {
 
 TEST_F(FileViewTest, CreateCancelledLeavesListAndSelection) {
   load({"TITL first", "ENDF"});
-  ui.on_modal(114, [](ui::HeadlessDialog& d) { d.user_click(ui::kCancel); });
+  ui.on_modal(ids::record_endf::kDialog, [](ui::HeadlessDialog& d) { d.user_click(ui::kCancel); });
   edit([](ui::HeadlessDialog& d) {
     d.set_selected(kFileView, 1);
     d.user_choose(1257, "ENDF");
@@ -178,7 +185,7 @@ TEST_F(FileViewTest, CreateCancelledLeavesListAndSelection) {
     EXPECT_EQ(d.item_count(kFileView), 2);
     EXPECT_EQ(d.selected(kFileView), 1);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, 114}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, ids::record_endf::kDialog}));
   EXPECT_EQ(state.tin.records.count(), 2);
 }
 
@@ -191,7 +198,7 @@ TEST_F(FileViewTest, EditKeepsTheEditorOpenAndTheListAsItIs) {
     EXPECT_TRUE(d.running());
     EXPECT_EQ(d.selected(kFileView), 1);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, 109}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kEditorDialog, ids::record_titl::kDialog}));
   EXPECT_EQ(state.tin.records.count(), 2);
 }
 
