@@ -4,6 +4,7 @@
 
 #include "record_script.h"
 #include "resources/dialog_ids.h"
+#include "tin/catalogue/message_dialog.h"
 
 namespace tarnex::tin::test {
 namespace {
@@ -20,112 +21,171 @@ TEST_P(BuilderEdgeCase, BuildsTheLinesWrittenByHand) {
 }
 
 const RecordCase kCountsAndLists[] = {
-    {"BlankNumIn2SCP", 121, {choose(1047, "1"), type(1049, "CP1\nCP2")}, {"2SCP" "   1" " NUM"}},
-    {"ThreeLinesForNum5", 121, {choose(1047, "0"), choose(1048, "5"), type(1049, "CP1\nCP2\nCP3")},
+    {"BlankNumIn2SCP", ids::record_2scp::kDialog,
+     {choose(ids::record_2scp::kMnan, "1"), type(ids::record_2scp::kIden, "CP1\nCP2")}, {"2SCP" "   1" " NUM"}},
+    {"ThreeLinesForNum5", ids::record_2scp::kDialog,
+     {choose(ids::record_2scp::kMnan, "0"), choose(ids::record_2scp::kNum, "5"),
+      type(ids::record_2scp::kIden, "CP1\nCP2\nCP3")},
      {"2SCP" "   0" "   5" "  " "   CP1" "  " "   CP2" "  " "   CP3" "        " "        "}},
-    {"BlankFirstIdentifierLine", 121, {choose(1048, "2"), type(1049, "\nCP2\nCP3")},
+    {"BlankFirstIdentifierLine", ids::record_2scp::kDialog,
+     {choose(ids::record_2scp::kNum, "2"), type(ids::record_2scp::kIden, "\nCP2\nCP3")},
      {"2SCP" "    " "   2" "        " "  " "   CP2"}},
-    {"EmptyLinesInsideTheList", 123, {choose(1052, "3"), type(1053, "WR1\n\n\nWR4")},
+    {"EmptyLinesInsideTheList", ids::record_2swr::kDialog,
+     {choose(ids::record_2swr::kNum, "3"), type(ids::record_2swr::kIden, "WR1\n\n\nWR4")},
      {"2SWR" "    " "   3" "             WR1" "                " "                "}},
-    {"CrLfLineEnds", 125, {choose(1062, "3"), type(1063, "G1\r\nG2\r\n\r\nG4")},
+    {"CrLfLineEnds", ids::record_2sgp::kDialog,
+     {choose(ids::record_2sgp::kNum, "3"), type(ids::record_2sgp::kIden, "G1\r\nG2\r\n\r\nG4")},
      {"2SGP" "    " "   3" "      G1" "      G2" "        "}},
-    {"LeadingBlanksOfLinesDropped", 127, {choose(1070, "2"), type(1072, "   R1  \n     R2")},
+    {"LeadingBlanksOfLinesDropped", ids::record_2sre::kDialog,
+     {choose(ids::record_2sre::kNum, "2"), type(ids::record_2sre::kIden, "   R1  \n     R2")},
      {"2SRE" "    " "   2" "  " "    R1" "  " "    R2"}},
-    {"NumZeroWritesNoIdentifiers", 121, {choose(1048, "0"), type(1049, "CP1")}, {"2SCP" "    " "   0"}},
-    {"BlankNumIn1REC", 115, {choose(1039, "0"), type(1041, "CP\nWR")}, {"1REC" "   0" " NUM"}},
-    {"SeventeenRecordsIn1REC", 115,
-     {choose(1038, "17"), type(1041, "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\nK\nL\nM\nN\nO\nP\nQ\nR")},
+    {"NumZeroWritesNoIdentifiers", ids::record_2scp::kDialog,
+     {choose(ids::record_2scp::kNum, "0"), type(ids::record_2scp::kIden, "CP1")}, {"2SCP" "    " "   0"}},
+    {"BlankNumIn1REC", ids::record_1rec::kDialog,
+     {choose(ids::record_1rec::kKk, "0"), type(ids::record_1rec::kRec, "CP\nWR")}, {"1REC" "   0" " NUM"}},
+    {"SeventeenRecordsIn1REC", ids::record_1rec::kDialog,
+     {choose(ids::record_1rec::kNum, "17"),
+      type(ids::record_1rec::kRec, "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\nK\nL\nM\nN\nO\nP\nQ\nR")},
      {"1REC" "    " "  17" "   A" "   B" "   C" "   D" "   E" "   F" "   G" "   H" "   I" "   J" "   K" "   L" "   M"
       "   N" "   O" "   P" "   Q"}},
-    {"BlankNumIn4SWRTakesOneIdentifier", 146, {choose(1117, "1"), type(1121, "WR1\nWR2")},
+    {"BlankNumIn4SWRTakesOneIdentifier", ids::record_4swr::kDialog,
+     {choose(ids::record_4swr::kMnan, "1"), type(ids::record_4swr::kIden, "WR1\nWR2")},
      {"4SWR" "   1" " NUM" "             WR1"}},
-    {"BlankNumIn4SGPTakesOneIdentifier", 148, {type(1126, "G1\nG2")}, {"4SGP" "    " " NUM" "      G1"}},
-    {"FiveRightsIn4SWR", 146, {choose(1119, "5"), type(1121, "A\nB\nC\nD\nE")},
+    {"BlankNumIn4SGPTakesOneIdentifier", ids::record_4sgp::kDialog, {type(ids::record_4sgp::kIden, "G1\nG2")},
+     {"4SGP" "    " " NUM" "      G1"}},
+    {"FiveRightsIn4SWR", ids::record_4swr::kDialog,
+     {choose(ids::record_4swr::kNum, "5"), type(ids::record_4swr::kIden, "A\nB\nC\nD\nE")},
      {"4SWR" "    " "   5" "               A" "               B" "               C" "               D"
       "               E"}},
 };
 INSTANTIATE_TEST_SUITE_P(CountsAndLists, BuilderEdgeCase, testing::ValuesIn(kCountsAndLists), case_name);
 
 const RecordCase kMultiLineRecords[] = {
-    {"ReservoirsWithoutInactiveStorageTwoLines", 140,
-     {choose(1301, "0"), choose(1300, "3"), choose(1097, "2"), type(1099, "RES1\nRES2"), type(1100, "500\n600"),
-      type(1102, "\n\n")},
+    {"ReservoirsWithoutInactiveStorageTwoLines", ids::record_2res::kDialog,
+     {choose(ids::record_2res::kTable, "0"), choose(ids::record_2res::kMonth, "3"), choose(ids::record_2res::kNum, "2"),
+      type(ids::record_2res::kIden, "RES1\nRES2"), type(ids::record_2res::kC1, "500\n600"),
+      type(ids::record_2res::kC2, "\n\n")},
      {"2RES" "   0" "   3" "   2" "  " "  RES1" "  " "  RES2", "2RES" "            " "     500" "     600"}},
-    {"ReservoirsWithOneInactiveStorageThreeLines", 140,
-     {choose(1301, "4"), choose(1300, "12"), choose(1097, "2"), type(1099, "RES1\nRES2"), type(1100, "500\n600"),
-      type(1102, "\n50")},
+    {"ReservoirsWithOneInactiveStorageThreeLines", ids::record_2res::kDialog,
+     {choose(ids::record_2res::kTable, "4"), choose(ids::record_2res::kMonth, "12"),
+      choose(ids::record_2res::kNum, "2"), type(ids::record_2res::kIden, "RES1\nRES2"),
+      type(ids::record_2res::kC1, "500\n600"),
+      type(ids::record_2res::kC2, "\n50")},
      {"2RES" "   4" "  12" "   2" "  " "  RES1" "  " "  RES2", "2RES" "            " "     500" "     600",
       "2RES" "            " "        " "      50"}},
-    {"TwentyReservoirs", 140,
-     {choose(1097, "20"), type(1099, "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\nK\nL\nM\nN\nO\nP\nQ\nR\nS\nT"), type(1102, "1")},
+    {"TwentyReservoirs", ids::record_2res::kDialog,
+     {choose(ids::record_2res::kNum, "20"),
+      type(ids::record_2res::kIden, "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\nK\nL\nM\nN\nO\nP\nQ\nR\nS\nT"),
+      type(ids::record_2res::kC2, "1")},
      {"2RES" "    " "    " "  20"
       "       A" "       B" "       C" "       D" "       E" "       F" "       G" "       H" "       I" "       J"
       "       K" "       L" "       M" "       N" "       O" "       P" "       Q" "       R" "       S" "       T",
       "2RES", "2RES" "            " "       1"}},
-    {"ReservoirsWithBlankCount", 140, {choose(1301, "1"), choose(1300, "0"), type(1099, "RES1"), type(1102, "9")},
+    {"ReservoirsWithBlankCount", ids::record_2res::kDialog,
+     {choose(ids::record_2res::kTable, "1"), choose(ids::record_2res::kMonth, "0"),
+      type(ids::record_2res::kIden, "RES1"), type(ids::record_2res::kC2, "9")},
      {"2RES" "   1" "   0", "2RES"}},
-    {"SeriesWithNegativeNumHasNoIdenLine", 142,
-     {set(1181, "2REG"), choose(1107, "0"), choose(1109, "-3"), type(1111, "CP1\nCP2\nCP3")},
+    {"SeriesWithNegativeNumHasNoIdenLine", ids::record_series::kDialog,
+     {set(ids::record_series::kCd, "2REG"), choose(ids::record_series::kId, "0"),
+      choose(ids::record_series::kNum, "-3"), type(ids::record_series::kIden, "CP1\nCP2\nCP3")},
      {"2REG" "    " "    " "    " "   0" "  -3"}},
-    {"SeriesWithBlankNumHasNoIdenLine", 142, {set(1181, "2NAT"), choose(1107, "1"), type(1111, "WR1")},
+    {"SeriesWithBlankNumHasNoIdenLine", ids::record_series::kDialog,
+     {set(ids::record_series::kCd, "2NAT"), choose(ids::record_series::kId, "1"),
+      type(ids::record_series::kIden, "WR1")},
      {"2NAT" "    " "    " "    " "   1" " NUM"}},
-    {"SeriesWithBlankIdTakesControlPoints", 142, {set(1181, "2NAT"), choose(1109, "1"), type(1111, "CP1")},
+    {"SeriesWithBlankIdTakesControlPoints", ids::record_series::kDialog,
+     {set(ids::record_series::kCd, "2NAT"), choose(ids::record_series::kNum, "1"),
+      type(ids::record_series::kIden, "CP1")},
      {"2NAT" "    " "    " "    " "    " "   1", "IDEN" "  " "   CP1"}},
-    {"SeriesIdenLineWithNoIdentifiersTyped", 142, {set(1181, "2DIV"), choose(1107, "3"), choose(1109, "2")},
+    {"SeriesIdenLineWithNoIdentifiersTyped", ids::record_series::kDialog,
+     {set(ids::record_series::kCd, "2DIV"), choose(ids::record_series::kId, "3"),
+      choose(ids::record_series::kNum, "2")},
      {"2DIV" "    " "    " "    " "   3" "   2", "IDEN"}},
 };
 INSTANTIATE_TEST_SUITE_P(MultiLineRecords, BuilderEdgeCase, testing::ValuesIn(kMultiLineRecords), case_name);
 
 const RecordCase kFieldRules[] = {
-    {"BlankBudget", 219, {}, {"2BUD" "        " "   0" "   0"}},
-    {"BudgetFirstCharactersCountLeadingBlanks", 219, {type(1312, "    ABCDEF"), type(1320, "  1950"), type(1321, "0")},
+    {"BlankBudget", ids::record_2bud::kDialog, {}, {"2BUD" "        " "   0" "   0"}},
+    {"BudgetFirstCharactersCountLeadingBlanks", ids::record_2bud::kDialog,
+     {type(ids::record_2bud::kCpBud, "    ABCDEF"), type(ids::record_2bud::kYrFirst, "  1950"),
+      type(ids::record_2bud::kYrLast, "0")},
      {"2BUD" "  " "    AB" "  19" "   0"}},
-    {"FiveCharacterUnitWithTwoCharacterUnhp", 200, {type(1248, "ACRFT"), type(1029, "MW"), choose(1272, "JAN")},
+    {"FiveCharacterUnitWithTwoCharacterUnhp", ids::record_unit::kDialog,
+     {type(ids::record_unit::kUnit, "ACRFT"), type(ids::record_unit::kUnhp, "MW"),
+      choose(ids::record_unit::kMonth1, "JAN")},
      {"UNIT" "ACRFT" "MW   " "  JAN"}},
-    {"UnitKeepsItsBlanksAndFirstFiveCharacters", 200, {type(1248, " AF"), type(1029, "KILOWATT"), choose(1273, "0")},
+    {"UnitKeepsItsBlanksAndFirstFiveCharacters", ids::record_unit::kDialog,
+     {type(ids::record_unit::kUnit, " AF"), type(ids::record_unit::kUnhp, "KILOWATT"),
+      choose(ids::record_unit::kNewPage, "0")},
      {"UNIT" " AF  " "KILOW" "     " "    0"}},
-    {"TitleKeepsLeadingBlanksAndEndsAtColumn78", 109,
-     {type(1028, "   " + std::string(70, 'T') + "XYZ")}, {"TITL" "   " + std::string(70, 'T') + "X"}},
-    {"CommentWithTwoAsterisks", 112, {choose(1306, "**"), type(1030, "  note")}, {"**  " "  note"}},
-    {"CommentWithFourAsterisks", 112, {choose(1306, "****"), type(1030, "x")}, {"****" "x"}},
-    {"CommentEndsAtColumn152", 112, {choose(1306, "COMM"), type(1030, std::string(150, 'C'))},
+    {"TitleKeepsLeadingBlanksAndEndsAtColumn78", ids::record_titl::kDialog,
+     {type(ids::record_titl::kTitle, "   " + std::string(70, 'T') + "XYZ")},
+     {"TITL" "   " + std::string(70, 'T') + "X"}},
+    {"CommentWithTwoAsterisks", ids::record_comm::kDialog,
+     {choose(ids::record_comm::kCd, "**"), type(ids::record_comm::kComments, "  note")}, {"**  " "  note"}},
+    {"CommentWithFourAsterisks", ids::record_comm::kDialog,
+     {choose(ids::record_comm::kCd, "****"), type(ids::record_comm::kComments, "x")}, {"****" "x"}},
+    {"CommentEndsAtColumn152", ids::record_comm::kDialog,
+     {choose(ids::record_comm::kCd, "COMM"), type(ids::record_comm::kComments, std::string(150, 'C'))},
      {"COMM" + std::string(148, 'C')}},
-    {"CdoutOfOneCharacterLeavesBlank", 144, {set(1183, "3NAT"), type(1114, "N"), choose(1115, "0")},
+    {"CdoutOfOneCharacterLeavesBlank", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3NAT"), type(ids::record_type3::kCdOut, "N"), choose(ids::record_type3::kHec, "0")},
      {"3NAT" "    " "   0"}},
-    {"CdoutTakesFirstTwoCharactersAfterBlanks", 144, {set(1183, "3REG"), type(1114, "  ABC")}, {"3REG" "  AB"}},
-    {"BlankTargetOf2RELIsZero", 131, {choose(1084, "0")}, {"2REL" "   0" "    " "    " "    " "       0"}},
-    {"TargetOf2RETTakesFirstEightCharacters", 204, {type(1266, "   123456789")}, {"2RET" "   12345"}},
-    {"TargetOf2RETPicked", 204, {choose(1266, "-1")}, {"2RET" "      -1"}},
-    {"CpLimitTakesFirstSixCharacters", 201, {type(1261, "  CP1234567")}, {"1CPT" "    " "        " "        " "  " "  CP12"}},
-    {"LongIdentifierKeepsItsFirstCharacters", 121, {choose(1048, "1"), type(1049, "LONGNAME")},
+    {"CdoutTakesFirstTwoCharactersAfterBlanks", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3REG"), type(ids::record_type3::kCdOut, "  ABC")}, {"3REG" "  AB"}},
+    {"BlankTargetOf2RELIsZero", ids::record_2rel::kDialog, {choose(ids::record_2rel::kMon, "0")},
+     {"2REL" "   0" "    " "    " "    " "       0"}},
+    {"TargetOf2RETTakesFirstEightCharacters", ids::record_2ret::kDialog, {type(ids::record_2ret::kTar, "   123456789")},
+     {"2RET" "   12345"}},
+    {"TargetOf2RETPicked", ids::record_2ret::kDialog, {choose(ids::record_2ret::kTar, "-1")}, {"2RET" "      -1"}},
+    {"CpLimitTakesFirstSixCharacters", ids::record_1cpt::kDialog, {type(ids::record_1cpt::kCpLim, "  CP1234567")},
+     {"1CPT" "    " "        " "        " "  " "  CP12"}},
+    {"LongIdentifierKeepsItsFirstCharacters", ids::record_2scp::kDialog,
+     {choose(ids::record_2scp::kNum, "1"), type(ids::record_2scp::kIden, "LONGNAME")},
      {"2SCP" "    " "   1" "  " "LONGNA"}},
-    {"DecimalKeepsItsFirstCharacter", 142, {set(1181, "2NAT"), type(1112, "12")}, {"2NAT" "    " "    " "    " "    " " NUM" "   1"}},
-    {"FrequencyOfWaterRightStorageUsesSixteenColumns", 138,
-     {choose(1090, "5"), choose(1092, "2"), type(1094, "WATER-RIGHT-0001"), type(1095, "10\n20")},
+    {"DecimalKeepsItsFirstCharacter", ids::record_series::kDialog,
+     {set(ids::record_series::kCd, "2NAT"), type(ids::record_series::kDecimal, "12")},
+     {"2NAT" "    " "    " "    " "    " " NUM" "   1"}},
+    {"FrequencyOfWaterRightStorageUsesSixteenColumns", ids::record_2frq::kDialog,
+     {choose(ids::record_2frq::kVariable, "5"), choose(ids::record_2frq::kNm, "2"),
+      type(ids::record_2frq::kIden, "WATER-RIGHT-0001"), type(ids::record_2frq::kQf, "10\n20")},
      {"2FRQ" "   5" "    " "   2" "WATER-RIGHT-0001" "      10" "      20"}},
-    {"FrequencyOfStorageAtAControlPointUsesSixColumns", 138,
-     {choose(1090, "4"), choose(1092, "1"), type(1094, "CP1"), type(1095, "9")},
+    {"FrequencyOfStorageAtAControlPointUsesSixColumns", ids::record_2frq::kDialog,
+     {choose(ids::record_2frq::kVariable, "4"), choose(ids::record_2frq::kNm, "1"),
+      type(ids::record_2frq::kIden, "CP1"), type(ids::record_2frq::kQf, "9")},
      {"2FRQ" "   4" "    " "   1" "  " "   CP1" "       9"}},
-    {"FrequencyOfStorageAtAReservoirUsesSixColumns", 138,
-     {choose(1090, "6"), choose(1092, "1"), type(1094, "RES1"), type(1095, "9")},
+    {"FrequencyOfStorageAtAReservoirUsesSixColumns", ids::record_2frq::kDialog,
+     {choose(ids::record_2frq::kVariable, "6"), choose(ids::record_2frq::kNm, "1"),
+      type(ids::record_2frq::kIden, "RES1"), type(ids::record_2frq::kQf, "9")},
      {"2FRQ" "   6" "    " "   1" "  " "  RES1" "       9"}},
-    {"FrequencyOfElevationUsesSixColumns", 138, {choose(1090, "7"), choose(1092, "1"), type(1094, "RES1"), type(1095, "1.5")},
+    {"FrequencyOfElevationUsesSixColumns", ids::record_2frq::kDialog,
+     {choose(ids::record_2frq::kVariable, "7"), choose(ids::record_2frq::kNm, "1"),
+      type(ids::record_2frq::kIden, "RES1"), type(ids::record_2frq::kQf, "1.5")},
      {"2FRQ" "   7" "    " "   1" "  " "  RES1" "     1.5"}},
-    {"FrequencyOfInstreamShortageUsesSixteenColumns", 138,
-     {choose(1090, "8"), choose(1092, "1"), type(1094, "IF1"), type(1095, "7")},
+    {"FrequencyOfInstreamShortageUsesSixteenColumns", ids::record_2frq::kDialog,
+     {choose(ids::record_2frq::kVariable, "8"), choose(ids::record_2frq::kNm, "1"),
+      type(ids::record_2frq::kIden, "IF1"), type(ids::record_2frq::kQf, "7")},
      {"2FRQ" "   8" "    " "   1" "             IF1" "       7"}},
-    {"FrequencyWithBlankCountHasNoValues", 138, {choose(1090, "1"), type(1094, "CP1"), type(1095, "5")},
+    {"FrequencyWithBlankCountHasNoValues", ids::record_2frq::kDialog,
+     {choose(ids::record_2frq::kVariable, "1"), type(ids::record_2frq::kIden, "CP1"), type(ids::record_2frq::kQf, "5")},
      {"2FRQ" "   1" "    " "    " "  " "   CP1"}},
 };
 INSTANTIATE_TEST_SUITE_P(FieldRules, BuilderEdgeCase, testing::ValuesIn(kFieldRules), case_name);
 
 const RecordCase kIdenLayouts[] = {
-    {"TypeAndCount", 223, {type(1346, "2"), type(1355, "5"), type(1360, "ignored")}, {"IDEN" "   2" "   5"}, 0},
-    {"TypeAndCountBlankDefaults", 223, {}, {"IDEN" "   0" "   1"}, 0},
-    {"ControlPoints", 223, {type(1346, "CP1"), type(1360, "CP3LONG")}, {"IDEN" "  " "   CP1" "        " "  " "CP3LON"}, 1},
-    {"WaterRights", 223, {type(1346, "WR1"), type(1385, "WATER-RIGHT-00008")},
+    {"TypeAndCount", ids::record_iden::kDialog,
+     {type(ids::record_iden::kValue1, "2"), type(ids::record_iden::kValue2, "5"),
+      type(ids::record_iden::kValue3, "ignored")}, {"IDEN" "   2" "   5"}, 0},
+    {"TypeAndCountBlankDefaults", ids::record_iden::kDialog, {}, {"IDEN" "   0" "   1"}, 0},
+    {"ControlPoints", ids::record_iden::kDialog,
+     {type(ids::record_iden::kValue1, "CP1"), type(ids::record_iden::kValue3, "CP3LONG")},
+     {"IDEN" "  " "   CP1" "        " "  " "CP3LON"}, 1},
+    {"WaterRights", ids::record_iden::kDialog,
+     {type(ids::record_iden::kValue1, "WR1"), type(ids::record_iden::kValue8, "WATER-RIGHT-00008")},
      {"IDEN" "             WR1" + std::string(96, ' ') + "WATER-RIGHT-0000"}, 2},
-    {"WaterRightGroups", 223, {type(1346, "G1"), type(1355, "GROUP-TWO")}, {"IDEN" "      G1" "GROUP-TW"}, 3},
+    {"WaterRightGroups", ids::record_iden::kDialog,
+     {type(ids::record_iden::kValue1, "G1"), type(ids::record_iden::kValue2, "GROUP-TWO")},
+     {"IDEN" "      G1" "GROUP-TW"}, 3},
 };
 INSTANTIATE_TEST_SUITE_P(IdenLayouts, BuilderEdgeCase, testing::ValuesIn(kIdenLayouts), case_name);
 
@@ -169,13 +229,18 @@ TEST_P(RecordListRoom, AppendsOnlyWholeRecords) {
   EXPECT_EQ(tin.records.line(c.lines_before), fit("COMM " + std::to_string(c.lines_before), kLineLength));
 }
 
-const RecordCase kOneLine = {"TITL", 109, {type(1028, "T")}, {"TITL" "T"}};
-const RecordCase kSeriesPair = {"2NAT", 142, {set(1181, "2NAT"), choose(1107, "0"), choose(1109, "1"), type(1111, "CP1")},
+const RecordCase kOneLine = {"TITL", ids::record_titl::kDialog, {type(ids::record_titl::kTitle, "T")}, {"TITL" "T"}};
+const RecordCase kSeriesPair = {"2NAT", ids::record_series::kDialog,
+                                {set(ids::record_series::kCd, "2NAT"), choose(ids::record_series::kId, "0"),
+                                 choose(ids::record_series::kNum, "1"), type(ids::record_series::kIden, "CP1")},
                                 {"2NAT" "    " "    " "    " "   0" "   1", "IDEN" "  " "   CP1"}};
-const RecordCase kTwoReservoirLines = {"2RES", 140, {choose(1097, "1"), type(1099, "R"), type(1100, "9")},
+const RecordCase kTwoReservoirLines = {"2RES", ids::record_2res::kDialog,
+                                       {choose(ids::record_2res::kNum, "1"), type(ids::record_2res::kIden, "R"),
+                                        type(ids::record_2res::kC1, "9")},
                                        {"2RES" "    " "    " "   1" "       R", "2RES" "            " "       9"}};
 const RecordCase kThreeReservoirLines = {
-    "2RES", 140, {choose(1097, "1"), type(1099, "R"), type(1100, "9"), type(1102, "1")},
+    "2RES", 140, {choose(ids::record_2res::kNum, "1"), type(ids::record_2res::kIden, "R"),
+                  type(ids::record_2res::kC1, "9"), type(ids::record_2res::kC2, "1")},
     {"2RES" "    " "    " "   1" "       R", "2RES" "            " "       9", "2RES" "            " "       1"}};
 
 const Room kRoom[] = {
@@ -206,11 +271,11 @@ edit 1102 row=5 col=0 multiline
 )");
   auto dialog = ui.make_dialog(9140);
   ASSERT_NE(dialog, nullptr);
-  dialog->set_text(1097, "-2");
-  dialog->set_text(1099, "RES1\nRES2");
-  dialog->set_text(1100, "10\n20\n30");
-  dialog->set_text(1102, "1");
-  const auto lines = build_record(*record_dialog(140), *dialog, 1);
+  dialog->set_text(ids::record_2res::kNum, "-2");
+  dialog->set_text(ids::record_2res::kIden, "RES1\nRES2");
+  dialog->set_text(ids::record_2res::kC1, "10\n20\n30");
+  dialog->set_text(ids::record_2res::kC2, "1");
+  const auto lines = build_record(*record_dialog(ids::record_2res::kDialog), *dialog, 1);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], fit("2RES" "    " "    " "  -2", kLineLength));
   EXPECT_EQ(lines[1], fit("2RES" "            " "      10" "      20", kLineLength));
@@ -220,13 +285,15 @@ edit 1102 row=5 col=0 multiline
 TEST(RecordBuilder, IgnoresAControlThatIsNotTheDialogsAddButton) {
   ui::HeadlessUi ui;
   TinState tin;
-  auto title = ui.make_dialog(109);
-  auto frequencies = ui.make_dialog(136);
+  auto title = ui.make_dialog(ids::record_titl::kDialog);
+  auto frequencies = ui.make_dialog(ids::record_2fre::kDialog);
   ASSERT_TRUE(title && frequencies);
-  RECORDBUILDER(tin, ui, *title, 1028, ui::Event::Click);
-  RECORDBUILDER(tin, ui, *frequencies, 1392, ui::Event::Click);  // the XF box; 1392 adds in dialog 224
+  RECORDBUILDER(tin, ui, *title, ids::record_titl::kTitle, ui::Event::Click);
+  // The XF box has the id of the 4ZZF dialog's Add button.
+  static_assert(ids::record_2fre::kXf == ids::record_4zzf::kAdd);
+  RECORDBUILDER(tin, ui, *frequencies, ids::record_2fre::kXf, ui::Event::Click);
   EXPECT_EQ(tin.records.count(), 0);
-  RECORDBUILDER(tin, ui, *title, 1133, ui::Event::Click);
+  RECORDBUILDER(tin, ui, *title, ids::record_titl::kAdd, ui::Event::Click);
   EXPECT_EQ(tin.records.count(), 1);
 }
 

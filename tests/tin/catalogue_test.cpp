@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
 #include "ui/services.h"
 
@@ -35,7 +36,11 @@ TEST(Catalogue, ListsOfferEveryRecordTypeButTwoRetOnce) {
 
 TEST(Catalogue, ListsStandInTheEditorsOrder) {
   const std::pair<int, std::string_view> expected[] = {
-      {1257, "Misc"}, {1262, "Type 1"}, {1263, "Type 2"}, {1264, "Type 3"}, {1265, "Type 4"}};
+      {ids::tin_editor::kMiscList, "Misc"},
+      {ids::tin_editor::kType1List, "Type 1"},
+      {ids::tin_editor::kType2List, "Type 2"},
+      {ids::tin_editor::kType3List, "Type 3"},
+      {ids::tin_editor::kType4List, "Type 4"}};
   const auto lists = record_type_lists();
   ASSERT_EQ(lists.size(), std::size(expected));
   for (std::size_t i = 0; i < lists.size(); ++i) {
@@ -49,13 +54,13 @@ TEST(Catalogue, ListsStandInTheEditorsOrder) {
 TEST(Catalogue, SharedDialogsServeTheTimeSeriesAndTypeThreeRecords) {
   std::map<int, int> users;
   for (const auto& type : record_types()) ++users[type.dialog];
-  EXPECT_EQ(users[142], 29);
-  EXPECT_EQ(users[144], 6);
+  EXPECT_EQ(users[ids::record_series::kDialog], 29);
+  EXPECT_EQ(users[ids::record_type3::kDialog], 6);
   for (const auto& type : record_types()) {
-    if (type.dialog == 142) {
+    if (type.dialog == ids::record_series::kDialog) {
       EXPECT_TRUE(type.code.starts_with("2")) << type.code;
     }
-    if (type.dialog == 144) {
+    if (type.dialog == ids::record_type3::kDialog) {
       EXPECT_TRUE(type.code.starts_with("3")) << type.code;
     }
   }
@@ -193,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(EveryDialog, RecordDialogTemplate, testing::ValuesIn(re
                          });
 
 // Controls the dialogs address by id beyond the fields: the record identifier
-// of dialog 109, notes, the rows the option callbacks relabel, the IDEN
+// of the TITL dialog, notes, the rows the option callbacks relabel, the IDEN
 // layout buttons, and the report dialog.
 struct Named {
   int dialog;
@@ -204,32 +209,46 @@ struct Named {
 
 TEST(RecordDialogTemplates, HoldTheControlsNamedByTheirIds) {
   std::vector<Named> named = {
-      {109, 1027, ControlKind::Static, "TITL"},
-      {221, 1334, ControlKind::Static, "First month in DSS file (Jan, FEB, MAR ..., DEC)"},
-      {138, 1002, ControlKind::Static, "17 - 24"},
-      {138, 1178, ControlKind::Static, "IDEN"},
-      {138, 1001, ControlKind::Static, "2x,A6"},
-      {138, 1003, ControlKind::Static, "25 - 80"},
-      {142, 1182, ControlKind::Edit, ""},
-      {142, 1183, ControlKind::Edit, ""},
-      {142, 1184, ControlKind::Edit, ""},
-      {223, 1348, ControlKind::RadioButton, "Type and Number of Identifiers, fmt = I4, I4"},
-      {223, 1349, ControlKind::RadioButton, "Control Point or Reservoir Identifiers, fmt = 2x,A6"},
-      {223, 1350, ControlKind::RadioButton, "Water Right Identifiers, fmt = A16"},
-      {223, 1351, ControlKind::RadioButton, "Water Right Groups Identifiers, fmt = A8"},
-      {151, 1186, ControlKind::Edit, ""},
-      {151, ui::kOk, ControlKind::DefaultPushButton, "OK"},
+      {ids::record_titl::kDialog, ids::record_titl::kCode, ControlKind::Static, "TITL"},
+      {ids::record_file::kDialog, ids::record_file::kDssMonNote, ControlKind::Static,
+       "First month in DSS file (Jan, FEB, MAR ..., DEC)"},
+      {ids::record_2frq::kDialog, ids::record_2frq::kIdenColumns, ControlKind::Static, "17 - 24"},
+      {ids::record_2frq::kDialog, ids::record_2frq::kIdenVariable, ControlKind::Static, "IDEN"},
+      {ids::record_2frq::kDialog, ids::record_2frq::kIdenFormat, ControlKind::Static, "2x,A6"},
+      {ids::record_2frq::kDialog, ids::record_2frq::kQfColumns, ControlKind::Static, "25 - 80"},
+      {ids::record_series::kDialog, ids::record_series::kIdenColumns, ControlKind::Edit, ""},
+      {ids::record_series::kDialog, ids::record_series::kIdenVariable, ControlKind::Edit, ""},
+      {ids::record_series::kDialog, ids::record_series::kIdenFormat, ControlKind::Edit, ""},
+      {ids::record_iden::kDialog, ids::record_iden::kLayoutTypeAndNumber, ControlKind::RadioButton,
+       "Type and Number of Identifiers, fmt = I4, I4"},
+      {ids::record_iden::kDialog, ids::record_iden::kLayoutControlPoints, ControlKind::RadioButton,
+       "Control Point or Reservoir Identifiers, fmt = 2x,A6"},
+      {ids::record_iden::kDialog, ids::record_iden::kLayoutWaterRights, ControlKind::RadioButton,
+       "Water Right Identifiers, fmt = A16"},
+      {ids::record_iden::kDialog, ids::record_iden::kLayoutRightGroups, ControlKind::RadioButton,
+       "Water Right Groups Identifiers, fmt = A8"},
+      {ids::tin_message::kDialog, ids::tin_message::kText, ControlKind::Edit, ""},
+      {ids::tin_message::kDialog, ui::kOk, ControlKind::DefaultPushButton, "OK"},
   };
-  const int rows[8][5] = {{1343, 1344, 1345, 1346, 1347}, {1352, 1353, 1354, 1355, 1356},
-                          {1357, 1358, 1359, 1360, 1361}, {1362, 1363, 1364, 1365, 1366},
-                          {1367, 1368, 1369, 1370, 1371}, {1372, 1373, 1374, 1375, 1376},
-                          {1377, 1378, 1379, 1380, 1381}, {1382, 1383, 1384, 1385, 1386}};
+  namespace iden = ids::record_iden;
+  const int rows[8][5] = {
+      {iden::kColumns1, iden::kVariable1, iden::kFormat1, iden::kValue1, iden::kDescription1},
+      {iden::kColumns2, iden::kVariable2, iden::kFormat2, iden::kValue2, iden::kDescription2},
+      {iden::kColumns3, iden::kVariable3, iden::kFormat3, iden::kValue3, iden::kDescription3},
+      {iden::kColumns4, iden::kVariable4, iden::kFormat4, iden::kValue4, iden::kDescription4},
+      {iden::kColumns5, iden::kVariable5, iden::kFormat5, iden::kValue5, iden::kDescription5},
+      {iden::kColumns6, iden::kVariable6, iden::kFormat6, iden::kValue6, iden::kDescription6},
+      {iden::kColumns7, iden::kVariable7, iden::kFormat7, iden::kValue7, iden::kDescription7},
+      {iden::kColumns8, iden::kVariable8, iden::kFormat8, iden::kValue8, iden::kDescription8},
+  };
   for (int k = 0; k < 8; ++k) {
-    named.push_back({223, rows[k][0], ControlKind::Edit, std::to_string(5 + 8 * k) + " - " + std::to_string(12 + 8 * k)});
-    named.push_back({223, rows[k][1], ControlKind::Edit, "IDCP or IDRES(" + std::to_string(k + 1) + ")"});
-    named.push_back({223, rows[k][2], ControlKind::Edit, "2x,A6"});
-    named.push_back({223, rows[k][3], ControlKind::Edit, ""});
-    named.push_back({223, rows[k][4], ControlKind::Edit,
+    named.push_back({iden::kDialog, rows[k][0], ControlKind::Edit,
+                     std::to_string(5 + 8 * k) + " - " + std::to_string(12 + 8 * k)});
+    named.push_back({iden::kDialog, rows[k][1], ControlKind::Edit,
+                     "IDCP or IDRES(" + std::to_string(k + 1) + ")"});
+    named.push_back({iden::kDialog, rows[k][2], ControlKind::Edit, "2x,A6"});
+    named.push_back({iden::kDialog, rows[k][3], ControlKind::Edit, ""});
+    named.push_back({iden::kDialog, rows[k][4], ControlKind::Edit,
                      k == 0 ? "Control Point,Type ID = 0;  or  Reservoir, Type ID = 2" : "Control Point or Reservoir"});
   }
   TemplateLibrary library;
@@ -243,7 +262,7 @@ TEST(RecordDialogTemplates, HoldTheControlsNamedByTheirIds) {
   }
   // The IDEN rows: only the value boxes take typing.
   for (const auto& row : rows) {
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(library.find(223)->control(row[i])->read_only, i != 3) << row[i];
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(library.find(iden::kDialog)->control(row[i])->read_only, i != 3) << row[i];
   }
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "editor_fixture.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
 #include "tin/editor/file_builder.h"
 
@@ -132,17 +133,18 @@ struct CreateCase {
 
 TEST_F(FileViewTest, CreateAppendsTheRecordOfTheChosenTypeAndSelectsIt) {
   const CreateCase cases[] = {
-      {"TITL", tin_editor::kMiscList, 109, [](ui::HeadlessDialog& d) { d.user_type(1028, "A title"); }, 1133,
-       "TITL"
-       "A title"},
+      {"TITL", tin_editor::kMiscList, ids::record_titl::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_type(ids::record_titl::kTitle, "A title"); }, ids::record_titl::kAdd,
+       "TITL" "A title"},
       // with the starting values the Create set-up gives the dialog
-      {"2NAT", tin_editor::kType2List, 142, [](ui::HeadlessDialog& d) { d.user_choose(1101, "1"); }, 1165,
+      {"2NAT", tin_editor::kType2List, ids::record_series::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_choose(ids::record_series::kTa, "1"); }, ids::record_series::kAdd,
        "2NAT   1   0   0   0   0       0           0       0"},
-      {"3U+D", tin_editor::kType3List, 144, [](ui::HeadlessDialog& d) { d.user_choose(1115, "1"); }, 1157,
-       "3U+D"
-       "    "
-       "   1"},
-      {"4ZZZ", tin_editor::kType4List, 226, [](ui::HeadlessDialog& d) { d.user_type(1407, "BEGIN"); }, 1400,
+      {"3U+D", tin_editor::kType3List, ids::record_type3::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_choose(ids::record_type3::kHec, "1"); }, ids::record_type3::kAdd,
+       "3U+D" "    " "   1"},
+      {"4ZZZ", tin_editor::kType4List, ids::record_4zzz::kDialog,
+       [](ui::HeadlessDialog& d) { d.user_type(ids::record_4zzz::kRight, "BEGIN"); }, ids::record_4zzz::kAdd,
        "4ZZZ   0   0   0   0   0           BEGIN"},
   };
   load({"TITL first"});
@@ -179,7 +181,7 @@ TEST_F(FileViewTest, CreateWithoutARecordTypeOpensNothing) {
 
 TEST_F(FileViewTest, CreateCancelledLeavesListAndSelection) {
   load({"TITL first", "ENDF"});
-  ui.on_modal(114, [](ui::HeadlessDialog& d) { d.user_click(ui::kCancel); });
+  ui.on_modal(ids::record_endf::kDialog, [](ui::HeadlessDialog& d) { d.user_click(ui::kCancel); });
   edit([](ui::HeadlessDialog& d) {
     d.set_selected(tin_editor::kFileView, 1);
     d.user_choose(tin_editor::kMiscList, "ENDF");
@@ -187,7 +189,7 @@ TEST_F(FileViewTest, CreateCancelledLeavesListAndSelection) {
     EXPECT_EQ(d.item_count(tin_editor::kFileView), 2);
     EXPECT_EQ(d.selected(tin_editor::kFileView), 1);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, 114}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, ids::record_endf::kDialog}));
   EXPECT_EQ(state.tin.records.count(), 2);
 }
 
@@ -200,7 +202,7 @@ TEST_F(FileViewTest, EditKeepsTheEditorOpenAndTheListAsItIs) {
     EXPECT_TRUE(d.running());
     EXPECT_EQ(d.selected(tin_editor::kFileView), 1);
   });
-  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, 109}));
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, ids::record_titl::kDialog}));
   EXPECT_EQ(state.tin.records.count(), 2);
 }
 

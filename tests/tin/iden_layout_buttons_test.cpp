@@ -9,17 +9,26 @@
 
 #include "base/fixed_text.h"
 #include "described_dialog.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/iden_layout_buttons.h"
 #include "tin/catalogue/record_builder.h"
 
 namespace tarnex::tin::test {
 namespace {
 
-constexpr std::array<int, 8> kColumns{1343, 1352, 1357, 1362, 1367, 1372, 1377, 1382};
-constexpr std::array<int, 8> kVariables{1344, 1353, 1358, 1363, 1368, 1373, 1378, 1383};
-constexpr std::array<int, 8> kFormats{1345, 1354, 1359, 1364, 1369, 1374, 1379, 1384};
-constexpr std::array<int, 8> kValues{1346, 1355, 1360, 1365, 1370, 1375, 1380, 1385};
-constexpr std::array<int, 8> kDescriptions{1347, 1356, 1361, 1366, 1371, 1376, 1381, 1386};
+namespace iden = ids::record_iden;
+
+constexpr std::array<int, 8> kColumns{iden::kColumns1, iden::kColumns2, iden::kColumns3, iden::kColumns4,
+                                      iden::kColumns5, iden::kColumns6, iden::kColumns7, iden::kColumns8};
+constexpr std::array<int, 8> kVariables{iden::kVariable1, iden::kVariable2, iden::kVariable3, iden::kVariable4,
+                                        iden::kVariable5, iden::kVariable6, iden::kVariable7, iden::kVariable8};
+constexpr std::array<int, 8> kFormats{iden::kFormat1, iden::kFormat2, iden::kFormat3, iden::kFormat4, iden::kFormat5,
+                                      iden::kFormat6, iden::kFormat7, iden::kFormat8};
+constexpr std::array<int, 8> kValues{iden::kValue1, iden::kValue2, iden::kValue3, iden::kValue4, iden::kValue5,
+                                     iden::kValue6, iden::kValue7, iden::kValue8};
+constexpr std::array<int, 8> kDescriptions{iden::kDescription1, iden::kDescription2, iden::kDescription3,
+                                           iden::kDescription4, iden::kDescription5, iden::kDescription6,
+                                           iden::kDescription7, iden::kDescription8};
 
 using Row = std::array<std::string, 8>;
 
@@ -42,18 +51,18 @@ Row numbered(const std::string& stem) {
 const Row kEightColumnFields{"5 - 12", "13 - 20", "21 - 28", "29 - 36", "37 - 44", "45 - 52", "53 - 60", "61 - 68"};
 
 const LayoutLabels kLayouts[] = {
-    {1348, 0,
+    {iden::kLayoutTypeAndNumber, 0,
      {"5 - 8", "9 - 12", " ", " ", " ", " ", " ", " "},
      {"TID", "NUM", " ", " ", " ", " ", " ", " "},
      {"I4", "I4", " ", " ", " ", " ", " ", " "},
      {"Type of Identifiers: CP=0, WR=1, RES=2, WR Groups=3", "Number of Identifiers", "n/a", "n/a", "n/a", "n/a",
       "n/a", "n/a"}},
-    {1349, 1, kEightColumnFields, numbered("IDCP or IDRES"), all("2x,A6"),
+    {iden::kLayoutControlPoints, 1, kEightColumnFields, numbered("IDCP or IDRES"), all("2x,A6"),
      first_and_rest("Control Point,Type ID = 0;  or  Reservoir, Type ID = 2", "Control Point or Reservoir")},
-    {1350, 2,
+    {iden::kLayoutWaterRights, 2,
      {"5 - 20", "21 - 36", "37 - 52", "53 - 68", "69 - 84", "85 - 100", "101 - 116", "117 - 132"},
      numbered("IDEN16"), all("A16"), first_and_rest("Water Right, Type ID = 1", "Water Right")},
-    {1351, 3, kEightColumnFields, numbered("IDEN8"), all("A8"),
+    {iden::kLayoutRightGroups, 3, kEightColumnFields, numbered("IDEN8"), all("A8"),
      first_and_rest("Water Right Group, Type ID = 3", "Water Right Group")},
 };
 
@@ -73,25 +82,25 @@ void expect_labels(const ui::Dialog& dialog, const LayoutLabels& labels) {
 // A new record: the buttons relabel the rows and choose the layout; what the
 // user typed stays.
 TEST(IdenLayoutButtons, ForANewRecordLabelTheRowsAndKeepTheValues) {
-  DescribedDialog opened(kIdenDialog, DialogOpening::kCreate);
-  opened.user().user_type(1346, "CP1");
-  opened.user().user_type(1355, "CP2");
+  DescribedDialog opened(iden::kDialog, DialogOpening::kCreate);
+  opened.user().user_type(iden::kValue1, "CP1");
+  opened.user().user_type(iden::kValue2, "CP2");
   for (const auto& labels : kLayouts) {
     opened.user().user_click(labels.button);
     expect_labels(*opened.dialog, labels);
     EXPECT_EQ(opened.tin.IDEN_LAYOUT, labels.layout);
-    EXPECT_EQ(opened.dialog->text(1346), "CP1");
-    EXPECT_EQ(opened.dialog->text(1355), "CP2");
+    EXPECT_EQ(opened.dialog->text(iden::kValue1), "CP1");
+    EXPECT_EQ(opened.dialog->text(iden::kValue2), "CP2");
   }
 }
 
 TEST(IdenLayoutButtons, TheChosenLayoutBuildsTheRecord) {
-  DescribedDialog opened(kIdenDialog, DialogOpening::kCreate);
-  opened.dialog->set_callback(1341, ui::Event::Click, record_builder(opened.tin, opened.ui));
-  opened.user().user_click(1348);
-  opened.user().user_type(1346, "2");
-  opened.user().user_type(1355, "5");
-  opened.user().user_click(1341);
+  DescribedDialog opened(iden::kDialog, DialogOpening::kCreate);
+  opened.dialog->set_callback(iden::kAdd, ui::Event::Click, record_builder(opened.tin, opened.ui));
+  opened.user().user_click(iden::kLayoutTypeAndNumber);
+  opened.user().user_type(iden::kValue1, "2");
+  opened.user().user_type(iden::kValue2, "5");
+  opened.user().user_click(iden::kAdd);
   ASSERT_EQ(opened.tin.records.count(), 1);
   EXPECT_EQ(without_trailing_blanks(opened.tin.records.line(1)), "IDEN   2   5");
 }
@@ -106,19 +115,19 @@ TEST(IdenLayoutButtons, ForAnExistingRecordRecutTheSameText) {
     Row values;
   };
   const Step steps[] = {
-      {1350, {"  CP0001  CP0002", b16, b16, b16, b16, b16, b16, b16}},
-      {1349, {"  CP0001", "  CP0002", b8, b8, b8, b8, b8, b8}},
-      {1348, {"  CP", "0001", " ", " ", " ", " ", " ", " "}},
-      {1351, {"  CP0001", "  CP0002", b8, b8, b8, b8, b8, b8}},
+      {iden::kLayoutWaterRights, {"  CP0001  CP0002", b16, b16, b16, b16, b16, b16, b16}},
+      {iden::kLayoutControlPoints, {"  CP0001", "  CP0002", b8, b8, b8, b8, b8, b8}},
+      {iden::kLayoutTypeAndNumber, {"  CP", "0001", " ", " ", " ", " ", " ", " "}},
+      {iden::kLayoutRightGroups, {"  CP0001", "  CP0002", b8, b8, b8, b8, b8, b8}},
   };
-  DescribedDialog opened(kIdenDialog, DialogOpening::kEdit);
+  DescribedDialog opened(iden::kDialog, DialogOpening::kEdit);
   opened.tin.IDEN_TEXT = fit("  CP0001  CP0002", 252);
   const auto record_text = opened.tin.IDEN_TEXT;
   for (const auto& step : steps) {
     opened.user().user_click(step.button);
     EXPECT_EQ(shown(*opened.dialog, kValues), step.values) << step.button;
-    EXPECT_EQ(opened.tin.IDEN_LAYOUT, step.button - 1348);
-    expect_labels(*opened.dialog, kLayouts[step.button - 1348]);
+    EXPECT_EQ(opened.tin.IDEN_LAYOUT, step.button - iden::kLayoutTypeAndNumber);
+    expect_labels(*opened.dialog, kLayouts[step.button - iden::kLayoutTypeAndNumber]);
   }
   EXPECT_EQ(opened.tin.IDEN_TEXT, record_text);
 }
@@ -130,18 +139,18 @@ TEST(IdenLayoutButtons, RecutValuesAreRightAdjustedInTheirFields) {
     std::string first, second;
   };
   const Case cases[] = {
-      {"   2   5", 1348, "   2", "   5"},
-      {"2   5", 1348, "   2", "   5"},
-      {"CP1     CP2", 1349, "     CP1", "     CP2"},
-      {"RIGHT-A         RIGHT-B", 1350, "         RIGHT-A", "         RIGHT-B"},
-      {"G1      G2", 1351, "      G1", "      G2"},
+      {"   2   5", iden::kLayoutTypeAndNumber, "   2", "   5"},
+      {"2   5", iden::kLayoutTypeAndNumber, "   2", "   5"},
+      {"CP1     CP2", iden::kLayoutControlPoints, "     CP1", "     CP2"},
+      {"RIGHT-A         RIGHT-B", iden::kLayoutWaterRights, "         RIGHT-A", "         RIGHT-B"},
+      {"G1      G2", iden::kLayoutRightGroups, "      G1", "      G2"},
   };
   for (const auto& c : cases) {
-    DescribedDialog opened(kIdenDialog, DialogOpening::kEdit);
+    DescribedDialog opened(iden::kDialog, DialogOpening::kEdit);
     opened.tin.IDEN_TEXT = fit(c.text, 252);
     opened.user().user_click(c.button);
-    EXPECT_EQ(opened.dialog->text(1346), c.first) << c.text;
-    EXPECT_EQ(opened.dialog->text(1355), c.second) << c.text;
+    EXPECT_EQ(opened.dialog->text(iden::kValue1), c.first) << c.text;
+    EXPECT_EQ(opened.dialog->text(iden::kValue2), c.second) << c.text;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "described_dialog.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
 
 namespace tarnex::tin::test {
@@ -28,20 +29,34 @@ struct ReadCase {
 // 16 of the 2RET target, MAT and the factors.
 TEST(OptionReading, ReadsOnlyTheOptionsWidth) {
   const ReadCase cases[] = {
-      {131, 1084, Act::kChoose, "  5", 1085, std::string(kUntouched)},
-      {131, 1084, Act::kChoose, " 5", 1085, "The month for which the analysis is performed"},
-      {131, 1077, Act::kChoose, "1 x", 1078, "N=NYRS*12 for Rp=(n/N)*100%"},
-      {221, 1333, Act::kChoose, "  3", 1336, "Error or warning message if DSS problems occur"},
-      {201, 1260, Act::kChoose, "   -1", 1056, "List only control points with INMETHOD=0 or 1"},
-      {219, 1320, Act::kType, "0   1995", 1313, "First year of MOR simulation is adopted"},
-      {131, 1081, Act::kType, "-1      9", 1082, "adopt total of targets from MOR output file"},
-      {200, 1273, Act::kChoose, "    0", 1274, "Each table starts a new page"},
-      {204, 1266, Act::kType, "    -1", 1264, "adopt target from QARN-MOR output file"},
-      {204, 1266, Act::kType, "-1              5", 1264, "adopt target from QARN-MOR output file"},
-      {142, 1114, Act::kChoose, "    1", 1115, "moving averages are computed for TIME months"},
-      {142, 1308, Act::kType, "    0.0", 1117, "default multiplier factor = 1.0"},
-      {142, 1308, Act::kType, "0.0             7", 1117, "default multiplier factor = 1.0"},
-      {142, 1339, Act::kType, "    0.", 1340, "default addition factor = 0.0"},
+      {ids::record_2rel::kDialog, ids::record_2rel::kMon, Act::kChoose, "  5", ids::record_2rel::kMonDescription,
+       std::string(kUntouched)},
+      {ids::record_2rel::kDialog, ids::record_2rel::kMon, Act::kChoose, " 5", ids::record_2rel::kMonDescription,
+       "The month for which the analysis is performed"},
+      {ids::record_2rel::kDialog, ids::record_2rel::kRFlag, Act::kChoose, "1 x", ids::record_2rel::kRFlagDescription,
+       "N=NYRS*12 for Rp=(n/N)*100%"},
+      {ids::record_file::kDialog, ids::record_file::kDssMes, Act::kChoose, "  3", ids::record_file::kDssMesDescription,
+       "Error or warning message if DSS problems occur"},
+      {ids::record_1cpt::kDialog, ids::record_1cpt::kLim, Act::kChoose, "   -1", ids::record_1cpt::kLimDescription,
+       "List only control points with INMETHOD=0 or 1"},
+      {ids::record_2bud::kDialog, ids::record_2bud::kYrFirst, Act::kType, "0   1995",
+       ids::record_2bud::kYrFirstDescription, "First year of MOR simulation is adopted"},
+      {ids::record_2rel::kDialog, ids::record_2rel::kTar, Act::kType, "-1      9", ids::record_2rel::kTarDescription,
+       "adopt total of targets from MOR output file"},
+      {ids::record_unit::kDialog, ids::record_unit::kNewPage, Act::kChoose, "    0",
+       ids::record_unit::kNewPageDescription, "Each table starts a new page"},
+      {ids::record_2ret::kDialog, ids::record_2ret::kTar, Act::kType, "    -1", ids::record_2ret::kTarDescription,
+       "adopt target from QARN-MOR output file"},
+      {ids::record_2ret::kDialog, ids::record_2ret::kTar, Act::kType, "-1              5",
+       ids::record_2ret::kTarDescription, "adopt target from QARN-MOR output file"},
+      {ids::record_series::kDialog, ids::record_series::kMat, Act::kChoose, "    1",
+       ids::record_series::kMatDescription, "moving averages are computed for TIME months"},
+      {ids::record_series::kDialog, ids::record_series::kXf, Act::kType, "    0.0", ids::record_series::kXfDescription,
+       "default multiplier factor = 1.0"},
+      {ids::record_series::kDialog, ids::record_series::kXf, Act::kType, "0.0             7",
+       ids::record_series::kXfDescription, "default multiplier factor = 1.0"},
+      {ids::record_series::kDialog, ids::record_series::kAf, Act::kType, "    0.", ids::record_series::kAfDescription,
+       "default addition factor = 0.0"},
   };
   for (const auto& c : cases) {
     DescribedDialog opened(c.dialog);
@@ -62,11 +77,11 @@ TEST(OptionReading, ReliabilityTargetFollowsTheSignOfTheNumber) {
       {"", kNone},        {"        ", kNone}, {".", kNone},    {"abc", kNone},     {"-", kNone},
       {"250", kTarget},   {"100.", kTarget}, {"1.5e3", kTarget}, {"+.5", kTarget},  {"12ab", kNone},
   };
-  DescribedDialog opened(131);
+  DescribedDialog opened(ids::record_2rel::kDialog);
   for (const auto& [typed, expected] : cases) {
-    opened.dialog->set_text(1082, kUntouched);
-    opened.user().user_type(1081, typed);
-    EXPECT_EQ(opened.dialog->text(1082), expected) << '"' << typed << '"';
+    opened.dialog->set_text(ids::record_2rel::kTarDescription, kUntouched);
+    opened.user().user_type(ids::record_2rel::kTar, typed);
+    EXPECT_EQ(opened.dialog->text(ids::record_2rel::kTarDescription), expected) << '"' << typed << '"';
   }
 }
 
@@ -87,11 +102,14 @@ TEST(FrequencyVariable, RelabelsTheIdentifierRow) {
       {"7", {"water surface elevation associated with a reservoir storage", "17 - 24", "IDEN", "2x,A6", "25 - 80"}},
       {"8", {"instream flow shortage associated with an IF record right", "17 - 32", "IDEN16", "A16", "33 - 88"}},
   };
-  DescribedDialog opened(138);
+  DescribedDialog opened(ids::record_2frq::kDialog);
   for (const auto& [value, labels] : cases) {
-    opened.choose(1090, value);
-    const RowLabels shown{opened.dialog->text(1091), opened.dialog->text(1002), opened.dialog->text(1178),
-                          opened.dialog->text(1001), opened.dialog->text(1003)};
+    opened.choose(ids::record_2frq::kVariable, value);
+    const RowLabels shown{opened.dialog->text(ids::record_2frq::kVariableDescription),
+                          opened.dialog->text(ids::record_2frq::kIdenColumns),
+                          opened.dialog->text(ids::record_2frq::kIdenVariable),
+                          opened.dialog->text(ids::record_2frq::kIdenFormat),
+                          opened.dialog->text(ids::record_2frq::kQfColumns)};
     EXPECT_EQ(shown.description, labels.description) << value;
     EXPECT_EQ(shown.columns, labels.columns) << value;
     EXPECT_EQ(shown.variable, labels.variable) << value;
@@ -101,18 +119,19 @@ TEST(FrequencyVariable, RelabelsTheIdentifierRow) {
 }
 
 TEST(FrequencyVariable, AnUnknownValueChangesNothing) {
-  DescribedDialog opened(138);
-  opened.choose(1090, "5");
-  opened.choose(1090, "0");
-  EXPECT_EQ(opened.dialog->text(1091), "reservoir storage associated with a water right");
-  EXPECT_EQ(opened.dialog->text(1002), "17 - 32");
-  EXPECT_EQ(opened.dialog->text(1178), "IDEN16");
-  EXPECT_EQ(opened.dialog->text(1001), "A16");
-  EXPECT_EQ(opened.dialog->text(1003), "33 - 88");
+  DescribedDialog opened(ids::record_2frq::kDialog);
+  opened.choose(ids::record_2frq::kVariable, "5");
+  opened.choose(ids::record_2frq::kVariable, "0");
+  EXPECT_EQ(opened.dialog->text(ids::record_2frq::kVariableDescription),
+            "reservoir storage associated with a water right");
+  EXPECT_EQ(opened.dialog->text(ids::record_2frq::kIdenColumns), "17 - 32");
+  EXPECT_EQ(opened.dialog->text(ids::record_2frq::kIdenVariable), "IDEN16");
+  EXPECT_EQ(opened.dialog->text(ids::record_2frq::kIdenFormat), "A16");
+  EXPECT_EQ(opened.dialog->text(ids::record_2frq::kQfColumns), "33 - 88");
 }
 
-// What the time-series dialog shows after the user's choices of ID (1107)
-// and NUM (1109), starting as Create opens it: ID 0, NUM 0.
+// What the time-series dialog shows after the user's choices of ID and NUM,
+// starting as Create opens it: ID 0, NUM 0.
 struct PreviewCase {
   std::string name;
   std::vector<std::pair<int, std::string>> choices;
@@ -126,46 +145,52 @@ constexpr std::string_view kAllOfType = "include all of type ID's in table";
 
 TEST(SeriesIdentifiers, PreviewTheIdenLineThatFollows) {
   const PreviewCase cases[] = {
-      {"count for control points", {{1109, "3"}},
+      {"count for control points", {{ids::record_series::kNum, "3"}},
        std::string(kControlPoints), std::string(kToFollow), "25 - 88", "IDEN", "8(2x,A6)", "3"},
-      {"water rights with a count", {{1109, "3"}, {1107, "1"}},
+      {"water rights with a count", {{ids::record_series::kNum, "3"}, {ids::record_series::kId, "1"}},
        "develop tables for water rights", std::string(kToFollow), "25 - 152", "IDEN16", "8A16", "3"},
-      {"reservoirs with a count", {{1109, "8"}, {1107, "2"}},
+      {"reservoirs with a count", {{ids::record_series::kNum, "8"}, {ids::record_series::kId, "2"}},
        "develop tables for reservoirs", std::string(kToFollow), "25 - 88", "IDEN", "8(2x,A6)", "8"},
-      {"groups force a count of 1", {{1107, "3"}},
+      {"groups force a count of 1", {{ids::record_series::kId, "3"}},
        "develop tables for water right groups", std::string(kToFollow), "25 - 88", "IDEN8", "8A8", "1"},
-      {"groups refuse a count of 0", {{1107, "3"}, {1109, "4"}, {1109, "0"}},
+      {"groups refuse a count of 0",
+       {{ids::record_series::kId, "3"}, {ids::record_series::kNum, "4"}, {ids::record_series::kNum, "0"}},
        "develop tables for water right groups", std::string(kToFollow), "25 - 88", "IDEN8", "8A8", "1"},
-      {"all reservoirs", {{1109, "2"}, {1109, "0"}, {1107, "2"}},
+      {"all reservoirs",
+       {{ids::record_series::kNum, "2"}, {ids::record_series::kNum, "0"}, {ids::record_series::kId, "2"}},
        "develop tables for reservoirs", std::string(kAllOfType), " ", " ", " ", "0"},
-      {"all water rights", {{1107, "1"}, {1109, "5"}, {1109, "0"}},
+      {"all water rights",
+       {{ids::record_series::kId, "1"}, {ids::record_series::kNum, "5"}, {ids::record_series::kNum, "0"}},
        "develop tables for water rights", std::string(kAllOfType), " ", " ", " ", "0"},
-      {"previous record", {{1109, "5"}, {1109, "-2"}},
+      {"previous record", {{ids::record_series::kNum, "5"}, {ids::record_series::kNum, "-2"}},
        std::string(kControlPoints), std::string(kPrevious), " ", " ", " ", "-2"},
-      {"type of the previous record's identifiers", {{1109, "-2"}, {1107, "2"}},
+      {"type of the previous record's identifiers", {{ids::record_series::kNum, "-2"}, {ids::record_series::kId, "2"}},
        "develop tables for reservoirs", std::string(kPrevious), " ", " ", " ", "-2"},
-      {"unknown type", {{1109, "3"}, {1107, "9"}},
+      {"unknown type", {{ids::record_series::kNum, "3"}, {ids::record_series::kId, "9"}},
        std::string(kControlPoints), std::string(kToFollow), "25 - 88", "IDEN", "8(2x,A6)", "3"},
-      {"count of an unknown type", {{1107, "9"}, {1109, "4"}},
+      {"count of an unknown type", {{ids::record_series::kId, "9"}, {ids::record_series::kNum, "4"}},
        " ", std::string(kToFollow), " ", " ", " ", "4"},
-      {"unknown count", {{1109, "3"}, {1109, "x"}},
+      {"unknown count", {{ids::record_series::kNum, "3"}, {ids::record_series::kNum, "x"}},
        std::string(kControlPoints), std::string(kToFollow), "25 - 88", "IDEN", "8(2x,A6)", "x"},
   };
   for (const auto& c : cases) {
-    DescribedDialog opened(142);
+    DescribedDialog opened(ids::record_series::kDialog);
     auto& d = *opened.dialog;
-    d.set_selected(1107, 1);
-    d.set_selected(1109, 9);
-    d.set_text(1108, kControlPoints);
-    d.set_text(1110, kAllOfType);
-    for (int box : {1182, 1183, 1184}) d.set_text(box, " ");
+    d.set_selected(ids::record_series::kId, 1);
+    d.set_selected(ids::record_series::kNum, 9);
+    d.set_text(ids::record_series::kIdDescription, kControlPoints);
+    d.set_text(ids::record_series::kNumDescription, kAllOfType);
+    for (int box : {ids::record_series::kIdenColumns, ids::record_series::kIdenVariable,
+                    ids::record_series::kIdenFormat}) {
+      d.set_text(box, " ");
+    }
     for (const auto& [control, entry] : c.choices) opened.choose(control, entry);
-    EXPECT_EQ(d.text(1108), c.type_description) << c.name;
-    EXPECT_EQ(d.text(1110), c.count_description) << c.name;
-    EXPECT_EQ(d.text(1182), c.columns) << c.name;
-    EXPECT_EQ(d.text(1183), c.variable) << c.name;
-    EXPECT_EQ(d.text(1184), c.format) << c.name;
-    EXPECT_EQ(d.text(1109), c.count) << c.name;
+    EXPECT_EQ(d.text(ids::record_series::kIdDescription), c.type_description) << c.name;
+    EXPECT_EQ(d.text(ids::record_series::kNumDescription), c.count_description) << c.name;
+    EXPECT_EQ(d.text(ids::record_series::kIdenColumns), c.columns) << c.name;
+    EXPECT_EQ(d.text(ids::record_series::kIdenVariable), c.variable) << c.name;
+    EXPECT_EQ(d.text(ids::record_series::kIdenFormat), c.format) << c.name;
+    EXPECT_EQ(d.text(ids::record_series::kNum), c.count) << c.name;
   }
 }
 
@@ -190,14 +215,14 @@ struct RecordTypeCase {
 
 TEST(RecordTypeLists, ShowTheTitleOfThePickedTypeAndResetTheOtherLists) {
   const RecordTypeCase cases[] = {
-      {1263, "2SCP", "2SCP", "Monthly or Annual Summary Table for a Control Point"},
-      {1263, "-----", "----", "Select a record type to create from the drop lists"},
-      {1263, "", "    ", "Select a record type to create from the drop lists"},
-      {1262, "1LEN", "1LEN", "Listing of Sorted Water Rights"},
-      {1262, "1SRT", "1SRT", "Listing of Sorted Water Rights"},
-      {1257, "ENDF", "ENDF", "End of Input Data File"},
-      {1264, "3U+D", "3U+D", "Records of Unappropriated Streamflows plus Streamflow Depletions"},
-      {1265, "4ZZZ", "4ZZZ", "Flows in Water Rights Priority Loop"},
+      {ids::tin_editor::kType2List, "2SCP", "2SCP", "Monthly or Annual Summary Table for a Control Point"},
+      {ids::tin_editor::kType2List, "-----", "----", "Select a record type to create from the drop lists"},
+      {ids::tin_editor::kType2List, "", "    ", "Select a record type to create from the drop lists"},
+      {ids::tin_editor::kType1List, "1LEN", "1LEN", "Listing of Sorted Water Rights"},
+      {ids::tin_editor::kType1List, "1SRT", "1SRT", "Listing of Sorted Water Rights"},
+      {ids::tin_editor::kMiscList, "ENDF", "ENDF", "End of Input Data File"},
+      {ids::tin_editor::kType3List, "3U+D", "3U+D", "Records of Unappropriated Streamflows plus Streamflow Depletions"},
+      {ids::tin_editor::kType4List, "4ZZZ", "4ZZZ", "Flows in Water Rights Priority Loop"},
   };
   ui::HeadlessUi ui;
   TinState tin;
@@ -209,8 +234,8 @@ TEST(RecordTypeLists, ShowTheTitleOfThePickedTypeAndResetTheOtherLists) {
   for (const auto& c : cases) {
     for (const auto& list : record_type_lists()) dialog.set_selected(list.control, 3);
     dialog.user_choose(c.list, c.entry);
-    EXPECT_EQ(dialog.text(1186), c.code) << c.entry;
-    EXPECT_EQ(dialog.text(1259), c.title) << c.entry;
+    EXPECT_EQ(dialog.text(ids::tin_editor::kCurrentRecordType), c.code) << c.entry;
+    EXPECT_EQ(dialog.text(ids::tin_editor::kRecordTypeDescription), c.title) << c.entry;
     for (const auto& list : record_type_lists()) {
       EXPECT_EQ(dialog.selected(list.control), list.control == c.list ? dialog.selected(c.list) : 1)
           << c.entry << " in " << list.heading;
@@ -221,16 +246,16 @@ TEST(RecordTypeLists, ShowTheTitleOfThePickedTypeAndResetTheOtherLists) {
 // A control that describes an option in one dialog may be something else in
 // another: there it is left alone.
 TEST(OptionDispatch, AControlOfAnotherDialogIsIgnored) {
-  DescribedDialog type3(144);
-  type3.dialog->set_selected(1115, 2);
-  type3.dialog->set_text(1114, "1");
-  DROPLISTSELECTION(type3.tin, *type3.dialog, 1114, ui::Event::EditChange);
-  EXPECT_EQ(type3.dialog->selected(1115), 2);
+  DescribedDialog type3(ids::record_type3::kDialog);
+  type3.dialog->set_selected(ids::record_type3::kHec, 2);
+  type3.dialog->set_text(ids::record_type3::kCdOut, "1");
+  DROPLISTSELECTION(type3.tin, *type3.dialog, ids::record_type3::kCdOut, ui::Event::EditChange);
+  EXPECT_EQ(type3.dialog->selected(ids::record_type3::kHec), 2);
 
-  DescribedDialog unit(200);
-  unit.dialog->set_text(1274, kUntouched);
-  unit.choose(1272, "MAR");
-  EXPECT_EQ(unit.dialog->text(1274), kUntouched);
+  DescribedDialog unit(ids::record_unit::kDialog);
+  unit.dialog->set_text(ids::record_unit::kNewPageDescription, kUntouched);
+  unit.choose(ids::record_unit::kMonth1, "MAR");
+  EXPECT_EQ(unit.dialog->text(ids::record_unit::kNewPageDescription), kUntouched);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // Each expected line is written field by field, one literal per field.
 
 #include "record_script.h"
+#include "resources/dialog_ids.h"
 
 namespace tarnex::tin::test {
 namespace {
@@ -21,60 +22,91 @@ TEST_P(EveryRecordType, BuildsItsLinesInTheirColumns) {
 }
 
 const RecordCase kMiscAndType1[] = {
-    {"TITL", 109, {type(1028, "  DEMO BASIN - SUMMARY  ")}, {"TITL" "  DEMO BASIN - SUMMARY"}},
-    {"COMM", 112, {choose(1306, "COMM"), type(1030, " Tables for both control points")},
+    {"TITL", ids::record_titl::kDialog, {type(ids::record_titl::kTitle, "  DEMO BASIN - SUMMARY  ")},
+     {"TITL" "  DEMO BASIN - SUMMARY"}},
+    {"COMM", ids::record_comm::kDialog,
+     {choose(ids::record_comm::kCd, "COMM"), type(ids::record_comm::kComments, " Tables for both control points")},
      {"COMM" " Tables for both control points"}},
-    {"PAGE", 113, {}, {"PAGE"}},
-    {"FILE", 221, {choose(1332, "1"), choose(1333, "-1"), choose(1338, "MAR")},
+    {"PAGE", ids::record_page::kDialog, {}, {"PAGE"}},
+    {"FILE", ids::record_file::kDialog,
+     {choose(ids::record_file::kOutForm, "1"), choose(ids::record_file::kDssMes, "-1"),
+      choose(ids::record_file::kDssMon, "MAR")},
      {"FILE" "   1" "  -1" " MAR"}},
-    {"UNIT", 200, {type(1248, "AC-FT"), type(1029, "MW-HR"), choose(1272, "JUN"), choose(1273, "-1")},
+    {"UNIT", ids::record_unit::kDialog,
+     {type(ids::record_unit::kUnit, "AC-FT"), type(ids::record_unit::kUnhp, "MW-HR"),
+      choose(ids::record_unit::kMonth1, "JUN"), choose(ids::record_unit::kNewPage, "-1")},
      {"UNIT" "AC-FT" "MW-HR" "  JUN" "   -1"}},
-    {"TEST", 216, {}, {"TEST"}},
-    {"ENDF", 114, {}, {"ENDF"}},
-    {"1CPT", 201, {choose(1251, "7"), choose(1253, "2"), choose(1260, "-1"), type(1261, "CP100")},
+    {"TEST", ids::record_test::kDialog, {}, {"TEST"}},
+    {"ENDF", ids::record_endf::kDialog, {}, {"ENDF"}},
+    {"1CPT", ids::record_1cpt::kDialog,
+     {choose(ids::record_1cpt::kKk, "7"), choose(ids::record_1cpt::kOo, "2"), choose(ids::record_1cpt::kLim, "-1"),
+      type(ids::record_1cpt::kCpLim, "CP100")},
      {"1CPT" "   7" "       2" "      -1" "  " " CP100"}},
-    {"1LEN", 217, {}, {"1LEN"}},
-    {"1REC", 115, {choose(1039, "1"), choose(1038, "3"), type(1041, "CP\nWR\nSV")},
+    {"1LEN", ids::record_1len::kDialog, {}, {"1LEN"}},
+    {"1REC", ids::record_1rec::kDialog,
+     {choose(ids::record_1rec::kKk, "1"), choose(ids::record_1rec::kNum, "3"),
+      type(ids::record_1rec::kRec, "CP\nWR\nSV")},
      {"1REC" "   1" "   3" "  CP" "  WR" "  SV"}},
-    {"1SRT", 119, {choose(1045, "3"), choose(1046, "1")}, {"1SRT" "   3" "   1"}},
-    {"1SUM", 117, {choose(1043, "4")}, {"1SUM" "   4"}},
+    {"1SRT", ids::record_1srt::kDialog, {choose(ids::record_1srt::kKk, "3"), choose(ids::record_1srt::kIff, "1")},
+     {"1SRT" "   3" "   1"}},
+    {"1SUM", ids::record_1sum::kDialog, {choose(ids::record_1sum::kKk, "4")}, {"1SUM" "   4"}},
 };
 INSTANTIATE_TEST_SUITE_P(MiscAndType1, EveryRecordType, testing::ValuesIn(kMiscAndType1), case_name);
 
 const RecordCase kType2[] = {
-    {"IDEN", 223, {type(1346, "CP1"), type(1355, " CP2 "), type(1385, "CP8")},
+    {"IDEN", ids::record_iden::kDialog,
+     {type(ids::record_iden::kValue1, "CP1"), type(ids::record_iden::kValue2, " CP2 "),
+      type(ids::record_iden::kValue8, "CP8")},
      {"IDEN" "  " "   CP1" "  " "   CP2" "        " "        " "        " "        " "        " "  " "   CP8"}},
-    {"2REL", 131,
-     {choose(1084, "6"), choose(1077, "1"), choose(1079, "2"), choose(1086, "-3"), type(1081, "1500.")},
+    {"2REL", ids::record_2rel::kDialog,
+     {choose(ids::record_2rel::kMon, "6"), choose(ids::record_2rel::kRFlag, "1"), choose(ids::record_2rel::kId, "2"),
+      choose(ids::record_2rel::kNum, "-3"), type(ids::record_2rel::kTar, "1500.")},
      {"2REL" "   6" "   1" "   2" "  -3" "   1500."}},
-    {"2RET", 204, {type(1266, "2500.5")}, {"2RET" "  2500.5"}},
-    {"2FRE", 136,
-     {choose(1085, "-5"), choose(1089, "0"), choose(1087, "8"), choose(1388, "2"), choose(1389, "3"),
-      choose(1390, "1"), type(1391, "12"), type(1392, "1.5"), type(1393, "-10.")},
+    {"2RET", ids::record_2ret::kDialog, {type(ids::record_2ret::kTar, "2500.5")}, {"2RET" "  2500.5"}},
+    {"2FRE", ids::record_2fre::kDialog,
+     {choose(ids::record_2fre::kVariable, "-5"), choose(ids::record_2fre::kMon, "0"),
+      choose(ids::record_2fre::kNum, "8"), choose(ids::record_2fre::kTable, "2"),
+      choose(ids::record_2fre::kMethod, "3"),
+      choose(ids::record_2fre::kMat, "1"), type(ids::record_2fre::kTime, "12"), type(ids::record_2fre::kXf, "1.5"),
+      type(ids::record_2fre::kAf, "-10.")},
      {"2FRE" "  -5" "   0" "   8" "   2" "   3" "   1" "  12" "     1.5" "    -10."}},
-    {"2FRQ", 138,
-     {choose(1090, "2"), choose(1093, "5"), choose(1092, "3"), type(1094, "CP1"), type(1095, "100\n2500.\n30")},
+    {"2FRQ", ids::record_2frq::kDialog,
+     {choose(ids::record_2frq::kVariable, "2"), choose(ids::record_2frq::kMonth, "5"),
+      choose(ids::record_2frq::kNm, "3"), type(ids::record_2frq::kIden, "CP1"),
+      type(ids::record_2frq::kQf, "100\n2500.\n30")},
      {"2FRQ" "   2" "   5" "   3" "  " "   CP1" "     100" "   2500." "      30"}},
-    {"2RES", 140,
-     {choose(1301, "1"), choose(1300, "0"), choose(1097, "1"), type(1099, "RES1"), type(1100, "50000")},
+    {"2RES", ids::record_2res::kDialog,
+     {choose(ids::record_2res::kTable, "1"), choose(ids::record_2res::kMonth, "0"), choose(ids::record_2res::kNum, "1"),
+      type(ids::record_2res::kIden, "RES1"), type(ids::record_2res::kC1, "50000")},
      {"2RES" "   1" "   0" "   1" "  " "  RES1", "2RES" "            " "   50000"}},
-    {"2SBA", 129, {choose(1074, "2")}, {"2SBA" "   2"}},
-    {"2SCP", 121, {choose(1047, "1"), choose(1048, "2"), type(1049, "CP1\nCP2")},
+    {"2SBA", ids::record_2sba::kDialog, {choose(ids::record_2sba::kMnan, "2")}, {"2SBA" "   2"}},
+    {"2SCP", ids::record_2scp::kDialog,
+     {choose(ids::record_2scp::kMnan, "1"), choose(ids::record_2scp::kNum, "2"),
+      type(ids::record_2scp::kIden, "CP1\nCP2")},
      {"2SCP" "   1" "   2" "  " "   CP1" "  " "   CP2"}},
-    {"2SGP", 125, {choose(1061, "0"), choose(1062, "2"), type(1063, "GROUP1\nGRP2")},
+    {"2SGP", ids::record_2sgp::kDialog,
+     {choose(ids::record_2sgp::kMnan, "0"), choose(ids::record_2sgp::kNum, "2"),
+      type(ids::record_2sgp::kIden, "GROUP1\nGRP2")},
      {"2SGP" "   0" "   2" "  GROUP1" "    GRP2"}},
-    {"2SRE", 127, {choose(1068, "0"), choose(1070, "1"), type(1072, "RES1")}, {"2SRE" "   0" "   1" "  " "  RES1"}},
-    {"2SWR", 123, {choose(1051, "2"), choose(1052, "2"), type(1053, "WR-ALPHA-000001\nB")},
+    {"2SRE", ids::record_2sre::kDialog,
+     {choose(ids::record_2sre::kMnan, "0"), choose(ids::record_2sre::kNum, "1"), type(ids::record_2sre::kIden, "RES1")},
+     {"2SRE" "   0" "   1" "  " "  RES1"}},
+    {"2SWR", ids::record_2swr::kDialog,
+     {choose(ids::record_2swr::kMnan, "2"), choose(ids::record_2swr::kNum, "2"),
+      type(ids::record_2swr::kIden, "WR-ALPHA-000001\nB")},
      {"2SWR" "   2" "   2" " WR-ALPHA-000001" "               B"}},
-    {"2BUD", 219,
-     {type(1312, "CP2"), type(1320, "1950"), type(1321, "1990"), choose(1323, "1"), choose(1324, "2"),
-      choose(1325, "3"), choose(1326, "0"), choose(1327, "-1")},
+    {"2BUD", ids::record_2bud::kDialog,
+     {type(ids::record_2bud::kCpBud, "CP2"), type(ids::record_2bud::kYrFirst, "1950"),
+      type(ids::record_2bud::kYrLast, "1990"), choose(ids::record_2bud::kIcpi, "1"),
+      choose(ids::record_2bud::kBegSto, "2"),
+      choose(ids::record_2bud::kNegInf, "3"), choose(ids::record_2bud::kCpOut, "0"),
+      choose(ids::record_2bud::kBasin, "-1")},
      {"2BUD" "  " "   CP2" "1950" "1990" "   1" "   2" "   3" "   0" "  -1"}},
 };
 INSTANTIATE_TEST_SUITE_P(Type2, EveryRecordType, testing::ValuesIn(kType2), case_name);
 
-// The 29 time-series types share dialog 142; the editor writes the type into
-// 1181. Each row varies the options, above all ID (which sets the IDEN
+// The 29 time-series types share one dialog; the editor writes the type into
+// its CD box. Each row varies the options, above all ID (which sets the IDEN
 // line's fields) and NUM (which decides whether the IDEN line follows).
 struct Series {
   std::string code, ta, pt, more, id, num, decimal, mat, time, xf, af, identifiers;
@@ -82,14 +114,19 @@ struct Series {
 };
 
 RecordCase series_case(const Series& s) {
-  RecordCase c{s.code, 142, {set(1181, s.code)}, s.expected};
-  const std::pair<int, const std::string*> picks[] = {{1101, &s.ta}, {1103, &s.pt}, {1102, &s.more},
-                                                      {1107, &s.id}, {1109, &s.num}, {1114, &s.mat}};
+  RecordCase c{s.code, ids::record_series::kDialog, {set(ids::record_series::kCd, s.code)}, s.expected};
+  const std::pair<int, const std::string*> picks[] = {{ids::record_series::kTa, &s.ta},
+                                                      {ids::record_series::kPt, &s.pt},
+                                                      {ids::record_series::kMore, &s.more},
+                                                      {ids::record_series::kId, &s.id},
+                                                      {ids::record_series::kNum, &s.num},
+                                                      {ids::record_series::kMat, &s.mat}};
   for (const auto& [control, value] : picks) {
     if (!value->empty()) c.steps.push_back(choose(control, *value));
   }
   const std::pair<int, const std::string*> typed[] = {
-      {1112, &s.decimal}, {1328, &s.time}, {1308, &s.xf}, {1339, &s.af}, {1111, &s.identifiers}};
+      {ids::record_series::kDecimal, &s.decimal}, {ids::record_series::kTime, &s.time}, {ids::record_series::kXf,
+          &s.xf}, {ids::record_series::kAf, &s.af}, {ids::record_series::kIden, &s.identifiers}};
   for (const auto& [control, value] : typed) {
     if (!value->empty()) c.steps.push_back(type(control, *value));
   }
@@ -161,22 +198,40 @@ std::vector<RecordCase> series_cases() {
 }
 INSTANTIATE_TEST_SUITE_P(TimeSeries, EveryRecordType, testing::ValuesIn(series_cases()), case_name);
 
-// The six type 3 types share dialog 144; the editor writes the type into 1183.
+// The six type 3 types share one dialog; the editor writes the type into its CD box.
 const RecordCase kType3And4[] = {
-    {"3DEP", 144, {set(1183, "3DEP"), type(1114, "DP"), choose(1115, "1"), type(1117, "0.5")},
+    {"3DEP", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3DEP"), type(ids::record_type3::kCdOut, "DP"), choose(ids::record_type3::kHec, "1"),
+      type(ids::record_type3::kInFac, "0.5")},
      {"3DEP" "  DP" "   1" "     0.5"}},
-    {"3NAT", 144, {set(1183, "3NAT"), type(1114, "NA"), choose(1115, "0")}, {"3NAT" "  NA" "   0"}},
-    {"3REG", 144, {set(1183, "3REG"), choose(1115, "1"), type(1117, "2")}, {"3REG" "    " "   1" "       2"}},
-    {"3UNA", 144, {set(1183, "3UNA"), type(1114, "UN")}, {"3UNA" "  UN"}},
-    {"3U+D", 144, {set(1183, "3U+D"), type(1114, "UD"), type(1117, "1.25")}, {"3U+D" "  UD" "    " "    1.25"}},
-    {"3EPD", 144, {set(1183, "3EPD"), type(1114, "EP"), choose(1115, "0"), type(1117, "1.")},
+    {"3NAT", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3NAT"), type(ids::record_type3::kCdOut, "NA"), choose(ids::record_type3::kHec, "0")},
+     {"3NAT" "  NA" "   0"}},
+    {"3REG", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3REG"), choose(ids::record_type3::kHec, "1"), type(ids::record_type3::kInFac, "2")},
+     {"3REG" "    " "   1" "       2"}},
+    {"3UNA", ids::record_type3::kDialog, {set(ids::record_type3::kCd, "3UNA"), type(ids::record_type3::kCdOut, "UN")},
+     {"3UNA" "  UN"}},
+    {"3U+D", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3U+D"), type(ids::record_type3::kCdOut, "UD"),
+      type(ids::record_type3::kInFac, "1.25")}, {"3U+D" "  UD" "    " "    1.25"}},
+    {"3EPD", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3EPD"), type(ids::record_type3::kCdOut, "EP"), choose(ids::record_type3::kHec, "0"),
+      type(ids::record_type3::kInFac, "1.")},
      {"3EPD" "  EP" "   0" "      1."}},
-    {"4SGP", 148, {choose(1123, "1"), choose(1125, "2"), type(1126, "G1\nG2")}, {"4SGP" "   1" "   2" "      G1" "      G2"}},
-    {"4SWR", 146, {choose(1117, "0"), choose(1119, "1"), type(1121, "WR7")}, {"4SWR" "   0" "   1" "             WR7"}},
-    {"4ZZF", 224, {choose(1394, "2"), choose(1395, "12"), choose(1396, "-8")}, {"4ZZF" "   2" "  12" "  -8"}},
-    {"4ZZZ", 226,
-     {choose(1402, "1"), choose(1403, "4"), choose(1404, "0"), choose(1405, "1"), choose(1406, "3"),
-      type(1407, "BEGIN")},
+    {"4SGP", ids::record_4sgp::kDialog,
+     {choose(ids::record_4sgp::kMnan, "1"), choose(ids::record_4sgp::kNum, "2"),
+      type(ids::record_4sgp::kIden, "G1\nG2")}, {"4SGP" "   1" "   2" "      G1" "      G2"}},
+    {"4SWR", ids::record_4swr::kDialog,
+     {choose(ids::record_4swr::kMnan, "0"), choose(ids::record_4swr::kNum, "1"), type(ids::record_4swr::kIden, "WR7")},
+     {"4SWR" "   0" "   1" "             WR7"}},
+    {"4ZZF", ids::record_4zzf::kDialog,
+     {choose(ids::record_4zzf::kVar, "2"), choose(ids::record_4zzf::kMon, "12"), choose(ids::record_4zzf::kNum, "-8")},
+     {"4ZZF" "   2" "  12" "  -8"}},
+    {"4ZZZ", ids::record_4zzz::kDialog,
+     {choose(ids::record_4zzz::kTa, "1"), choose(ids::record_4zzz::kPt, "4"), choose(ids::record_4zzz::kMore, "0"),
+      choose(ids::record_4zzz::kVar, "1"), choose(ids::record_4zzz::kNum, "3"),
+      type(ids::record_4zzz::kRight, "BEGIN")},
      {"4ZZZ" "   1" "   4" "   0" "   1" "   3" "           BEGIN"}},
 };
 INSTANTIATE_TEST_SUITE_P(Type3And4, EveryRecordType, testing::ValuesIn(kType3And4), case_name);

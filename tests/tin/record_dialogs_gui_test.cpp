@@ -55,23 +55,24 @@ class RecordDialogsGuiTest : public QObject {
   }
 
   void typed_record_is_added_in_its_columns() {
+    namespace scp = tarnex::ids::record_2scp;
     tarnex::tin::TinState tin;
-    auto dialog = ui->make_dialog(121);
+    auto dialog = ui->make_dialog(scp::kDialog);
     QVERIFY(dialog);
-    dialog->set_callback(1161, tarnex::ui::Event::Click, tarnex::tin::record_builder(tin, *ui));
-    tarnex::test::when_shown("d121", [](QWidget* d) {
-      auto* mnan = d->findChild<QComboBox*>("c1047");
+    dialog->set_callback(scp::kAdd, tarnex::ui::Event::Click, tarnex::tin::record_builder(tin, *ui));
+    tarnex::test::when_shown(QStringLiteral("d%1").arg(scp::kDialog), [](QWidget* d) {
+      auto* mnan = d->findChild<QComboBox*>(QStringLiteral("c%1").arg(scp::kMnan));
       mnan->setCurrentIndex(mnan->findText("1"));
-      auto* num = d->findChild<QComboBox*>("c1048");
+      auto* num = d->findChild<QComboBox*>(QStringLiteral("c%1").arg(scp::kNum));
       num->setCurrentIndex(num->findText("2"));
-      auto* identifiers = d->findChild<QPlainTextEdit*>("c1049");
+      auto* identifiers = d->findChild<QPlainTextEdit*>(QStringLiteral("c%1").arg(scp::kIden));
       identifiers->setFocus();
       QTest::keyClicks(identifiers, "CP1");
       QTest::keyClick(identifiers, Qt::Key_Return);
       QTest::keyClicks(identifiers, "  CP2");
-      QTest::mouseClick(d->findChild<QPushButton*>("c1161"), Qt::LeftButton);
+      QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("c%1").arg(scp::kAdd)), Qt::LeftButton);
     });
-    QCOMPARE(dialog->run_modal(), 1161);
+    QCOMPARE(dialog->run_modal(), scp::kAdd);
     QCOMPARE(tin.records.count(), 1);
     QCOMPARE(tin.records.line(1), tarnex::fit("2SCP" "   1" "   2" "  " "   CP1" "  " "   CP2", 256));
   }

@@ -11,11 +11,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr int kSeriesDialog = 142;
-constexpr int kSeriesOk = 1165;
-constexpr int kReservoirDialog = 140;
-constexpr int kReservoirOk = 1164;
-
 const std::string kReservoirHead = "2RES   0   0   2      R1      R2";
 const std::string kStorage = "2RES               50000     600";
 const std::string kInactive = "2RES                  10      20";
@@ -29,11 +24,11 @@ std::string series(const std::string& ta, const std::string& num) {
 TEST(Edit, TitleIsReplacedInPlace) {
   Editing editing;
   editing.load({"TITL first", "TITL  second", "ENDF"});
-  const auto selection = editing.edit(2, 109, [](ui::HeadlessDialog& d) {
-    EXPECT_EQ(d.text(1028).substr(0, 8), "  second");
-    EXPECT_EQ(d.text(1133), "OK");
-    d.user_type(1028, "  SECOND TITLE");
-    d.user_click(1133);
+  const auto selection = editing.edit(2, ids::record_titl::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(ids::record_titl::kTitle).substr(0, 8), "  second");
+    EXPECT_EQ(d.text(ids::record_titl::kAdd), "OK");
+    d.user_type(ids::record_titl::kTitle, "  SECOND TITLE");
+    d.user_click(ids::record_titl::kAdd);
   });
   EXPECT_EQ(selection, 2);
   EXPECT_EQ(editing.lines(), (Lines{"TITL first", "TITL  SECOND TITLE", "ENDF"}));
@@ -42,10 +37,10 @@ TEST(Edit, TitleIsReplacedInPlace) {
 TEST(Edit, CommentAfterBlanksOpensWithTwoStars) {
   Editing editing;
   editing.load({"  ** a note"});
-  editing.edit(1, 112, [](ui::HeadlessDialog& d) {
-    EXPECT_EQ(d.text(1306), "**");
-    EXPECT_EQ(without_trailing_blanks(d.text(1030)), " a note");
-    d.user_click(1154);
+  editing.edit(1, ids::record_comm::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(ids::record_comm::kCd), "**");
+    EXPECT_EQ(without_trailing_blanks(d.text(ids::record_comm::kComments)), " a note");
+    d.user_click(ids::record_comm::kAdd);
   });
   EXPECT_EQ(editing.lines(), (Lines{"**   a note"}));
 }
@@ -53,9 +48,9 @@ TEST(Edit, CommentAfterBlanksOpensWithTwoStars) {
 TEST(Edit, CancelLeavesTheList) {
   Editing editing;
   editing.load({"TITL first", "2SCP   0   2     CP1     CP2", "ENDF"});
-  const auto selection = editing.edit(2, 121, [](ui::HeadlessDialog& d) {
-    d.user_choose(1048, "0");
-    d.user_click(2);
+  const auto selection = editing.edit(2, ids::record_2scp::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_choose(ids::record_2scp::kNum, "0");
+    d.user_click(ui::kCancel);
   });
   EXPECT_EQ(selection, 2);
   EXPECT_EQ(editing.lines(), (Lines{"TITL first", "2SCP   0   2     CP1     CP2", "ENDF"}));
@@ -65,12 +60,12 @@ TEST(Edit, CancelLeavesTheList) {
 TEST(Edit, SummaryIdentifiersChangeInPlace) {
   Editing editing;
   editing.load({"2SCP   0   3     CP1     CP2     CP3", "ENDF"});
-  editing.edit(1, 121, [](ui::HeadlessDialog& d) {
-    EXPECT_EQ(d.text(1048), "3");
-    EXPECT_EQ(d.text(1049), "CP1\r\nCP2\r\nCP3");
-    d.user_choose(1048, "2");
-    d.user_type(1049, "CP1\nCP9");
-    d.user_click(1161);
+  editing.edit(1, ids::record_2scp::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_EQ(d.text(ids::record_2scp::kNum), "3");
+    EXPECT_EQ(d.text(ids::record_2scp::kIden), "CP1\r\nCP2\r\nCP3");
+    d.user_choose(ids::record_2scp::kNum, "2");
+    d.user_type(ids::record_2scp::kIden, "CP1\nCP9");
+    d.user_click(ids::record_2scp::kAdd);
   });
   EXPECT_EQ(editing.lines(), (Lines{"2SCP   0   2     CP1     CP9", "ENDF"}));
 }
@@ -105,36 +100,42 @@ TEST_P(EditPlacement, PutsTheRebuiltLinesWhereTheOldStood) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Reservoirs, EditPlacement, testing::Values(
-    Placement{"TwoLinesBecomeThree", {"A", kReservoirHead, kStorage, "B"}, 2, kReservoirDialog,
-              {type(1102, "10\n20")}, kReservoirOk, {"A", kReservoirHead, kStorage, kInactive, "B"}, 4},
-    Placement{"TwoLinesBecomeThreeFromTheSecond", {"A", kReservoirHead, kStorage, "B"}, 3, kReservoirDialog,
-              {type(1102, "10\n20")}, kReservoirOk, {"A", kReservoirHead, kStorage, kInactive, "B"}, 4},
-    Placement{"ThreeLinesBecomeTwo", {"A", kReservoirHead, kStorage, kInactive, "B"}, 4, kReservoirDialog,
-              {type(1102, "")}, kReservoirOk, {"A", kReservoirHead, kStorage, "B"}, 3},
-    Placement{"ThreeLinesStayThree", {"A", kReservoirHead, kStorage, kInactive, "B"}, 2, kReservoirDialog,
-              {type(1099, "X1\nR2")}, kReservoirOk,
+    Placement{"TwoLinesBecomeThree", {"A", kReservoirHead, kStorage, "B"}, 2, ids::record_2res::kDialog,
+              {type(ids::record_2res::kC2, "10\n20")}, ids::record_2res::kAdd,
+              {"A", kReservoirHead, kStorage, kInactive, "B"}, 4},
+    Placement{"TwoLinesBecomeThreeFromTheSecond", {"A", kReservoirHead, kStorage, "B"}, 3, ids::record_2res::kDialog,
+              {type(ids::record_2res::kC2, "10\n20")}, ids::record_2res::kAdd,
+              {"A", kReservoirHead, kStorage, kInactive, "B"}, 4},
+    Placement{"ThreeLinesBecomeTwo", {"A", kReservoirHead, kStorage, kInactive, "B"}, 4, ids::record_2res::kDialog,
+              {type(ids::record_2res::kC2, "")}, ids::record_2res::kAdd, {"A", kReservoirHead, kStorage, "B"}, 3},
+    Placement{"ThreeLinesStayThree", {"A", kReservoirHead, kStorage, kInactive, "B"}, 2, ids::record_2res::kDialog,
+              {type(ids::record_2res::kIden, "X1\nR2")}, ids::record_2res::kAdd,
               {"A", "2RES   0   0   2      X1      R2", kStorage, kInactive, "B"}, 4},
-    Placement{"TwoLinesStayTwo", {kReservoirHead, kStorage}, 1, kReservoirDialog, {choose(1301, "3")},
-              kReservoirOk, {"2RES   3   0   2      R1      R2", kStorage}, 2}),
+    Placement{"TwoLinesStayTwo", {kReservoirHead, kStorage}, 1, ids::record_2res::kDialog,
+              {choose(ids::record_2res::kTable, "3")},
+              ids::record_2res::kAdd, {"2RES   3   0   2      R1      R2", kStorage}, 2}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(TimeSeries, EditPlacement, testing::Values(
-    Placement{"GainsItsIdenLine", {"A", series("0", " 0"), "B"}, 2, kSeriesDialog,
-              {choose(1109, "2"), type(1111, "CP1\nCP2")}, kSeriesOk,
+    Placement{"GainsItsIdenLine", {"A", series("0", " 0"), "B"}, 2, ids::record_series::kDialog,
+              {choose(ids::record_series::kNum, "2"), type(ids::record_series::kIden, "CP1\nCP2")},
+              ids::record_series::kAdd,
               {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2},
-    Placement{"LosesItsIdenLine", {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2, kSeriesDialog,
-              {choose(1109, "-2")}, kSeriesOk, {"A", series("0", "-2"), "B"}, 2},
-    Placement{"KeepsItsIdenLine", {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2, kSeriesDialog,
-              {type(1111, "CP1\nCP3")}, kSeriesOk, {"A", series("0", " 2"), "IDEN     CP1     CP3", "B"}, 2},
-    Placement{"WithoutIdenLineStaysSo", {"A", series("0", " 0"), "B"}, 2, kSeriesDialog,
-              {choose(1101, "1")}, kSeriesOk, {"A", series("1", " 0"), "B"}, 2},
+    Placement{"LosesItsIdenLine", {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2, ids::record_series::kDialog,
+              {choose(ids::record_series::kNum, "-2")}, ids::record_series::kAdd, {"A", series("0", "-2"), "B"}, 2},
+    Placement{"KeepsItsIdenLine", {"A", series("0", " 2"), "IDEN     CP1     CP2", "B"}, 2, ids::record_series::kDialog,
+              {type(ids::record_series::kIden, "CP1\nCP3")}, ids::record_series::kAdd,
+              {"A", series("0", " 2"), "IDEN     CP1     CP3", "B"}, 2},
+    Placement{"WithoutIdenLineStaysSo", {"A", series("0", " 0"), "B"}, 2, ids::record_series::kDialog,
+              {choose(ids::record_series::kTa, "1")}, ids::record_series::kAdd, {"A", series("1", " 0"), "B"}, 2},
     // An IDEN line after a time series that lists no identifiers is an IDEN
     // record of its own: editing the series leaves it where it is.
     Placement{"LeavesAnIdenRecordOfItsOwn", {"A", series("0", " 0"), "IDEN   0   3", "B"}, 2,
-              kSeriesDialog, {choose(1101, "1")}, kSeriesOk,
+              ids::record_series::kDialog, {choose(ids::record_series::kTa, "1")}, ids::record_series::kAdd,
               {"A", series("1", " 0"), "IDEN   0   3", "B"}, 2},
     Placement{"GainsAnIdenLineBeforeAnIdenRecord", {"A", series("0", " 0"), "IDEN   0   3"}, 2,
-              kSeriesDialog, {choose(1109, "1"), type(1111, "CP1")}, kSeriesOk,
+              ids::record_series::kDialog,
+              {choose(ids::record_series::kNum, "1"), type(ids::record_series::kIden, "CP1")}, ids::record_series::kAdd,
               {"A", series("0", " 1"), "IDEN     CP1", "IDEN   0   3"}, 2}),
     [](const auto& info) { return info.param.name; });
 
@@ -142,16 +143,19 @@ INSTANTIATE_TEST_SUITE_P(TimeSeries, EditPlacement, testing::Values(
 // its values show as storages, and the rebuilt record takes its place with
 // the first line it lacked. Nothing around it moves away or goes.
 INSTANTIATE_TEST_SUITE_P(LoneReservoirLines, EditPlacement, testing::Values(
-    Placement{"StorageLineGetsItsFirstLine", {"A", kStorage, "B"}, 2, kReservoirDialog, {}, kReservoirOk,
+    Placement{"StorageLineGetsItsFirstLine", {"A", kStorage, "B"}, 2, ids::record_2res::kDialog, {},
+              ids::record_2res::kAdd,
               {"A", "2RES   0   0  20", kStorage, "B"}, 3},
-    Placement{"StorageLineWithReservoirs", {"A", kStorage, "B"}, 2, kReservoirDialog,
-              {choose(1097, "2"), type(1099, "R1\nR2")}, kReservoirOk, {"A", kReservoirHead, kStorage, "B"}, 3},
+    Placement{"StorageLineWithReservoirs", {"A", kStorage, "B"}, 2, ids::record_2res::kDialog,
+              {choose(ids::record_2res::kNum, "2"), type(ids::record_2res::kIden, "R1\nR2")}, ids::record_2res::kAdd,
+              {"A", kReservoirHead, kStorage, "B"}, 3},
     // The line after a 2RES head belongs to its group only when it is a
     // storage line: a record of another type stays.
-    Placement{"HeadBeforeAnotherRecord", {"A", kReservoirHead, "TITL after"}, 2, kReservoirDialog,
-              {type(1100, "1\n2")}, kReservoirOk,
+    Placement{"HeadBeforeAnotherRecord", {"A", kReservoirHead, "TITL after"}, 2, ids::record_2res::kDialog,
+              {type(ids::record_2res::kC1, "1\n2")}, ids::record_2res::kAdd,
               {"A", kReservoirHead, "2RES                   1       2", "TITL after"}, 3},
-    Placement{"HeadAsTheLastLine", {"A", kReservoirHead}, 2, kReservoirDialog, {type(1100, "1\n2")}, kReservoirOk,
+    Placement{"HeadAsTheLastLine", {"A", kReservoirHead}, 2, ids::record_2res::kDialog,
+              {type(ids::record_2res::kC1, "1\n2")}, ids::record_2res::kAdd,
               {"A", kReservoirHead, "2RES                   1       2"}, 3}),
     [](const auto& info) { return info.param.name; });
 
@@ -199,9 +203,9 @@ Lines full_list(const Lines& first_lines) {
 TEST(EditFullList, ReplacesARecordOfTheSameLength) {
   Editing editing;
   editing.load(full_list({"TITL old"}));
-  editing.edit(1, 109, [](ui::HeadlessDialog& d) {
-    d.user_type(1028, "new");
-    d.user_click(1133);
+  editing.edit(1, ids::record_titl::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_type(ids::record_titl::kTitle, "new");
+    d.user_click(ids::record_titl::kAdd);
   });
   EXPECT_EQ(editing.tin.records.count(), kSlots);
   EXPECT_EQ(editing.lines().front(), "TITLnew");
@@ -216,24 +220,24 @@ TEST(EditFullList, KeepsARecordThatWouldGrowAndSaysSo) {
     EXPECT_NE(d.text(ids::tin_message::kText).find("so it was left as it was"), std::string::npos);
     d.user_click(ui::kOk);
   });
-  editing.edit(1, kReservoirDialog, [](ui::HeadlessDialog& d) {
-    d.user_type(1102, "10\n20");
-    d.user_click(kReservoirOk);
+  editing.edit(1, ids::record_2res::kDialog, [](ui::HeadlessDialog& d) {
+    d.user_type(ids::record_2res::kC2, "10\n20");
+    d.user_click(ids::record_2res::kAdd);
   });
   Lines expected;
   for (const auto& line : before) expected.push_back(without_trailing_blanks(line));
   EXPECT_EQ(editing.lines(), expected);
-  EXPECT_EQ(editing.ui.dialogs_run(), (std::vector<int>{kReservoirDialog, ids::tin_message::kDialog}));
+  EXPECT_EQ(editing.ui.dialogs_run(), (std::vector<int>{ids::record_2res::kDialog, ids::tin_message::kDialog}));
 }
 
 TEST(EditIden, LayoutButtonsReCutTheRecord) {
   Editing editing;
   editing.load({"IDEN     CP1     CP2"});
-  editing.edit(1, 223, [](ui::HeadlessDialog& d) {
-    EXPECT_TRUE(d.checked(1349));
-    d.user_click(1350);
-    EXPECT_EQ(d.text(1346), "     CP1     CP2");
-    d.user_click(1341);
+  editing.edit(1, ids::record_iden::kDialog, [](ui::HeadlessDialog& d) {
+    EXPECT_TRUE(d.checked(ids::record_iden::kLayoutControlPoints));
+    d.user_click(ids::record_iden::kLayoutWaterRights);
+    EXPECT_EQ(d.text(ids::record_iden::kValue1), "     CP1     CP2");
+    d.user_click(ids::record_iden::kAdd);
   });
   EXPECT_EQ(editing.tin.IDEN_LAYOUT, 2);
   EXPECT_EQ(editing.lines(), (Lines{"IDEN     CP1     CP2"}));

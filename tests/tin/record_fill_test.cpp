@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/edited_record.h"
 #include "tin/catalogue/option_fields.h"
 #include "tin/catalogue/record_setup.h"
@@ -59,132 +60,158 @@ TEST_P(EditFill, ShowsTheRecordsColumns) {
 }
 
 INSTANTIATE_TEST_SUITE_P(File, EditFill, testing::Values(
-    Shown{"OutputFormZero", "FILE   0", 1332, "0"},
-    Shown{"OutputFormAboveOneIsOne", "FILE   7", 1332, "1"},
-    Shown{"OutputFormOneSaysBinary", "FILE   7", 1335, "Binary machine language version of OUT or CRM file"},
-    Shown{"DssLevelBlankIsTwo", "FILE", 1333, "2"},
-    Shown{"DssLevelZeroIsTwo", "FILE       0", 1333, "2"},
-    Shown{"DssLevelZeroSaysMessages", "FILE       0", 1336, "Error or warning messages if DSS problems occur"},
-    Shown{"DssLevelUnknownIsTwo", "FILE       5", 1333, "2"},
-    Shown{"DssLevelUnknownSaysMessage", "FILE       5", 1336, "Error or warning message if DSS problems occur"},
-    Shown{"DssMonth", "FILE         JUN", 1338, "JUN"},
-    Shown{"DssMonthUnknownIsJanuary", "FILE         XYZ", 1338, "JAN"}), shown_name);
+    Shown{"OutputFormZero", "FILE   0", ids::record_file::kOutForm, "0"},
+    Shown{"OutputFormAboveOneIsOne", "FILE   7", ids::record_file::kOutForm, "1"},
+    Shown{"OutputFormOneSaysBinary", "FILE   7", ids::record_file::kOutFormDescription,
+          "Binary machine language version of OUT or CRM file"},
+    Shown{"DssLevelBlankIsTwo", "FILE", ids::record_file::kDssMes, "2"},
+    Shown{"DssLevelZeroIsTwo", "FILE       0", ids::record_file::kDssMes, "2"},
+    Shown{"DssLevelZeroSaysMessages", "FILE       0", ids::record_file::kDssMesDescription,
+          "Error or warning messages if DSS problems occur"},
+    Shown{"DssLevelUnknownIsTwo", "FILE       5", ids::record_file::kDssMes, "2"},
+    Shown{"DssLevelUnknownSaysMessage", "FILE       5", ids::record_file::kDssMesDescription,
+          "Error or warning message if DSS problems occur"},
+    Shown{"DssMonth", "FILE         JUN", ids::record_file::kDssMon, "JUN"},
+    Shown{"DssMonthUnknownIsJanuary", "FILE         XYZ", ids::record_file::kDssMon, "JAN"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(UnitAndType1, EditFill, testing::Values(
-    Shown{"UnitAsTyped", "UNIT CFS KW    DEC  -10", 1248, " CFS "},
-    Shown{"FirstMonth", "UNIT CFS KW    DEC  -10", 1272, "DEC"},
-    Shown{"NegativePageOptionIsMinusOne", "UNIT CFS KW    DEC  -10", 1273, "-1"},
-    Shown{"NegativePageOptionSaysNoBreaks", "UNIT CFS KW    DEC  -10", 1274, "No page breaks"},
-    Shown{"ListingInColumnEight", "1CPT   5", 1251, "5"},
-    Shown{"ListingUnknownIsZero", "1CPT   X", 1251, "0"},
-    Shown{"OrderOutsideTheListIsOne", "1CPT          7", 1253, "1"},
-    Shown{"NegativeLimitIsMinusOne", "1CPT                  -3", 1260, "-1"},
-    Shown{"NegativeLimitSaysListOnly", "1CPT                  -3", 1056,
+    Shown{"UnitAsTyped", "UNIT CFS KW    DEC  -10", ids::record_unit::kUnit, " CFS "},
+    Shown{"FirstMonth", "UNIT CFS KW    DEC  -10", ids::record_unit::kMonth1, "DEC"},
+    Shown{"NegativePageOptionIsMinusOne", "UNIT CFS KW    DEC  -10", ids::record_unit::kNewPage, "-1"},
+    Shown{"NegativePageOptionSaysNoBreaks", "UNIT CFS KW    DEC  -10", ids::record_unit::kNewPageDescription,
+          "No page breaks"},
+    Shown{"ListingInColumnEight", "1CPT   5", ids::record_1cpt::kKk, "5"},
+    Shown{"ListingUnknownIsZero", "1CPT   X", ids::record_1cpt::kKk, "0"},
+    Shown{"OrderOutsideTheListIsOne", "1CPT          7", ids::record_1cpt::kOo, "1"},
+    Shown{"NegativeLimitIsMinusOne", "1CPT                  -3", ids::record_1cpt::kLim, "-1"},
+    Shown{"NegativeLimitSaysListOnly", "1CPT                  -3", ids::record_1cpt::kLimDescription,
           "List only control points with INMETHOD=0 or 1"},
-    Shown{"RecordsAnyDigitListsAllBut", "1REC   7", 1039, "1"},
-    Shown{"RecordsAnyDigitSaysAllBut", "1REC   7", 1054, "list all records except those specified"},
-    Shown{"SummaryFour", "1SUM   4", 1043, "4"},
-    Shown{"SummaryUnknownIsZero", "1SUM   9", 1043, "0"},
-    Shown{"SummaryUnknownSaysTotals", "1SUM   9", 1055, "summary by cp with only totals"},
-    Shown{"SummaryZeroSaysTotalsPrinted", "1SUM   0", 1055, "summary by cp with only totals printed"}), shown_name);
+    Shown{"RecordsAnyDigitListsAllBut", "1REC   7", ids::record_1rec::kKk, "1"},
+    Shown{"RecordsAnyDigitSaysAllBut", "1REC   7", ids::record_1rec::kKkDescription,
+          "list all records except those specified"},
+    Shown{"SummaryFour", "1SUM   4", ids::record_1sum::kKk, "4"},
+    Shown{"SummaryUnknownIsZero", "1SUM   9", ids::record_1sum::kKk, "0"},
+    Shown{"SummaryUnknownSaysTotals", "1SUM   9", ids::record_1sum::kKkDescription, "summary by cp with only totals"},
+    Shown{"SummaryZeroSaysTotalsPrinted", "1SUM   0", ids::record_1sum::kKkDescription,
+          "summary by cp with only totals printed"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Summaries, EditFill, testing::Values(
-    Shown{"TableTypeInColumnEight", "2SCP   2", 1047, "2"},
-    Shown{"TableTypeUnknownIsAnnual", "2SCP   7", 1047, "0"},
-    Shown{"CountThreeSaysToFollow", "2SCP   0   3     CP1     CP2     CP3", 1058,
+    Shown{"TableTypeInColumnEight", "2SCP   2", ids::record_2scp::kMnan, "2"},
+    Shown{"TableTypeUnknownIsAnnual", "2SCP   7", ids::record_2scp::kMnan, "0"},
+    Shown{"CountThreeSaysToFollow", "2SCP   0   3     CP1     CP2     CP3", ids::record_2scp::kNumDescription,
           "develop tables for control points to follow"},
-    Shown{"CountThreeIdentifiers", "2SCP   0   3     CP1     CP2     CP3     CP4", 1049, "CP1\r\nCP2\r\nCP3"},
+    Shown{"CountThreeIdentifiers", "2SCP   0   3     CP1     CP2     CP3     CP4", ids::record_2scp::kIden,
+          "CP1\r\nCP2\r\nCP3"},
     Shown{"BlankCountIsEight", "2SCP   1         CP1     CP2     CP3     CP4     CP5     CP6     CP7     CP8   CP9",
-          1048, "8"},
+          ids::record_2scp::kNum, "8"},
     Shown{"BlankCountReadsEightIdentifiers",
-          "2SCP   1         CP1     CP2     CP3     CP4     CP5     CP6     CP7     CP8   CP9", 1049,
+          "2SCP   1         CP1     CP2     CP3     CP4     CP5     CP6     CP7     CP8   CP9", ids::record_2scp::kIden,
           "CP1\r\nCP2\r\nCP3\r\nCP4\r\nCP5\r\nCP6\r\nCP7\r\nCP8"},
-    Shown{"CountZeroSaysAll", "2SCP   0   0", 1058, "develop tables for all control points"},
-    Shown{"GroupCountZeroIsOne", "2SGP   0   0", 1062, "1"},
-    Shown{"WaterRights", "2SWR   1   2 WR-ALPHA-000001               B", 1053, "WR-ALPHA-000001\r\nB"},
-    Shown{"BasinTableTypeUnknownLeavesTheList", "2SBA   X", 1074, ""}), shown_name);
+    Shown{"CountZeroSaysAll", "2SCP   0   0", ids::record_2scp::kNumDescription,
+          "develop tables for all control points"},
+    Shown{"GroupCountZeroIsOne", "2SGP   0   0", ids::record_2sgp::kNum, "1"},
+    Shown{"WaterRights", "2SWR   1   2 WR-ALPHA-000001               B", ids::record_2swr::kIden,
+          "WR-ALPHA-000001\r\nB"},
+    Shown{"BasinTableTypeUnknownLeavesTheList", "2SBA   X", ids::record_2sba::kMnan, ""}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Reliability, EditFill, testing::Values(
-    Shown{"MonthSevenSaysTheMonth", "2REL   7", 1085, "The month for which the analysis is performed"},
-    Shown{"MonthAboveTwelveIsAll", "2REL  13", 1084, "0"},
-    Shown{"IdentifierTypeUnknownIsZero", "2REL   0   0   9", 1079, "0"},
-    Shown{"CountLimitedToMinusEight", "2REL   0   0   0 -20", 1086, "-8"},
-    Shown{"TargetAsItStands", "2REL   0   0   0   0   1500.", 1081, "   1500."},
-    Shown{"TargetFromMor", "2REL   0   0   0   0      -1", 1082, "adopt total of targets from MOR output file"},
-    Shown{"SupplementFromMor", "2RET      -1", 1266, "-1"},
-    Shown{"SupplementFromMorSays", "2RET      -1", 1264, "adopt target from QARN-MOR output file"},
-    Shown{"SupplementTargetSays", "2RET  2500.5", 1264, "enter annual diversion or hydropower target"}), shown_name);
+    Shown{"MonthSevenSaysTheMonth", "2REL   7", ids::record_2rel::kMonDescription,
+          "The month for which the analysis is performed"},
+    Shown{"MonthAboveTwelveIsAll", "2REL  13", ids::record_2rel::kMon, "0"},
+    Shown{"IdentifierTypeUnknownIsZero", "2REL   0   0   9", ids::record_2rel::kId, "0"},
+    Shown{"CountLimitedToMinusEight", "2REL   0   0   0 -20", ids::record_2rel::kNum, "-8"},
+    Shown{"TargetAsItStands", "2REL   0   0   0   0   1500.", ids::record_2rel::kTar, "   1500."},
+    Shown{"TargetFromMor", "2REL   0   0   0   0      -1", ids::record_2rel::kTarDescription,
+          "adopt total of targets from MOR output file"},
+    Shown{"SupplementFromMor", "2RET      -1", ids::record_2ret::kTar, "-1"},
+    Shown{"SupplementFromMorSays", "2RET      -1", ids::record_2ret::kTarDescription,
+          "adopt target from QARN-MOR output file"},
+    Shown{"SupplementTargetSays", "2RET  2500.5", ids::record_2ret::kTarDescription,
+          "enter annual diversion or hydropower target"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Frequencies, EditFill, testing::Values(
-    Shown{"VariableZeroIsOne", "2FRE   0", 1085, "1"},
-    Shown{"VariableMinusSixSaysTotals", "2FRE  -6", 1086, "reservoir storage with only totals included in table"},
-    Shown{"BlankCountIsEight", "2FRE   1   0", 1087, "8"},
-    Shown{"TableAboveTwoIsTwo", "2FRE   1   0   0   5", 1388, "2"},
-    Shown{"NegativeMovingIsNone", "2FRE   1   0   0   1   1  -3", 1390, "0"},
-    Shown{"FrqVariableOutsideIsOne", "2FRQ   9", 1090, "1"},
-    Shown{"FrqCountZeroIsSeven", "2FRQ   1   0   0", 1092, "7"},
-    Shown{"FrqSixCharacterIdentifier", "2FRQ   2   5   3     CP1     100   2500.      30", 1094, "   CP1"},
-    Shown{"FrqValues", "2FRQ   2   5   3     CP1     100   2500.      30      40", 1095, "100\r\n2500.\r\n30"},
-    Shown{"FrqSixteenCharacterIdentifier", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1094, " WR-ALPHA-000001"},
-    Shown{"FrqSixteenCharacterRow", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", 1002, "17 - 32"}), shown_name);
+    Shown{"VariableZeroIsOne", "2FRE   0", ids::record_2fre::kVariable, "1"},
+    Shown{"VariableMinusSixSaysTotals", "2FRE  -6", ids::record_2fre::kVariableDescription,
+          "reservoir storage with only totals included in table"},
+    Shown{"BlankCountIsEight", "2FRE   1   0", ids::record_2fre::kNum, "8"},
+    Shown{"TableAboveTwoIsTwo", "2FRE   1   0   0   5", ids::record_2fre::kTable, "2"},
+    Shown{"NegativeMovingIsNone", "2FRE   1   0   0   1   1  -3", ids::record_2fre::kMat, "0"},
+    Shown{"FrqVariableOutsideIsOne", "2FRQ   9", ids::record_2frq::kVariable, "1"},
+    Shown{"FrqCountZeroIsSeven", "2FRQ   1   0   0", ids::record_2frq::kNm, "7"},
+    Shown{"FrqSixCharacterIdentifier", "2FRQ   2   5   3     CP1     100   2500.      30", ids::record_2frq::kIden,
+          "   CP1"},
+    Shown{"FrqValues", "2FRQ   2   5   3     CP1     100   2500.      30      40", ids::record_2frq::kQf,
+          "100\r\n2500.\r\n30"},
+    Shown{"FrqSixteenCharacterIdentifier", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", ids::record_2frq::kIden,
+          " WR-ALPHA-000001"},
+    Shown{"FrqSixteenCharacterRow", "2FRQ   5   0   1 WR-ALPHA-0000011234.5", ids::record_2frq::kIdenColumns,
+          "17 - 32"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Reservoirs, EditFill, testing::Values(
-    Shown{"TableOutsideIsZero", "2RES   9   0   1", 1301, "0"},
-    Shown{"MonthFourSays", "2RES   0   4   1", 1293, "The month for which the analysis is performed"},
-    Shown{"CountAboveTwentyIsTwenty", "2RES   0   0  25", 1097, "20"},
-    Shown{"CountNotANumberIsTwenty", "2RES   0   0 ABC", 1097, "20"},
-    Shown{"Reservoirs", "2RES   0   0   2    RES1    RES2    RES3", 1099, "RES1\r\nRES2"}), shown_name);
+    Shown{"TableOutsideIsZero", "2RES   9   0   1", ids::record_2res::kTable, "0"},
+    Shown{"MonthFourSays", "2RES   0   4   1", ids::record_2res::kMonthDescription,
+          "The month for which the analysis is performed"},
+    Shown{"CountAboveTwentyIsTwenty", "2RES   0   0  25", ids::record_2res::kNum, "20"},
+    Shown{"CountNotANumberIsTwenty", "2RES   0   0 ABC", ids::record_2res::kNum, "20"},
+    Shown{"Reservoirs", "2RES   0   0   2    RES1    RES2    RES3", ids::record_2res::kIden, "RES1\r\nRES2"}),
+                         shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Type3AndType4, EditFill, testing::Values(
-    Shown{"GroupedByYear", "3NAT  NA   1    1.25", 1115, "1"},
-    Shown{"GroupingUnknownIsByControlPoint", "3NAT  NA   7", 1115, "0"},
-    Shown{"ReleaseCountBlankIsFive", "4SWR   1", 1119, "5"},
-    Shown{"ReleaseCountOutsideIsOne", "4SGP   1   9", 1125, "1"},
-    Shown{"ReleaseTableTypeUnknownLeavesTheList", "4SWR   7   1", 1117, ""},
-    Shown{"ReleaseRights", "4SWR   1   2             WR7WR-LONGER-NAME-1", 1121, "WR7\r\nWR-LONGER-NAME-1"},
-    Shown{"LoopVariableLimitedToTwo", "4ZZF   5", 1394, "2"},
-    Shown{"LoopCountLimitedToMinusEight", "4ZZF   0   0  -9", 1396, "-8"},
-    Shown{"FlowsVariableOutsideIsZero", "4ZZZ   0   0   0   7", 1405, "0"},
-    Shown{"FlowsCountOutsideIsTheFirst", "4ZZZ   0   0   0   0   9", 1406, "-8"},
-    Shown{"FlowsRight", "4ZZZ   1   4   0   1   3           BEGIN", 1407, "           BEGIN"}), shown_name);
+    Shown{"GroupedByYear", "3NAT  NA   1    1.25", ids::record_type3::kHec, "1"},
+    Shown{"GroupingUnknownIsByControlPoint", "3NAT  NA   7", ids::record_type3::kHec, "0"},
+    Shown{"ReleaseCountBlankIsFive", "4SWR   1", ids::record_4swr::kNum, "5"},
+    Shown{"ReleaseCountOutsideIsOne", "4SGP   1   9", ids::record_4sgp::kNum, "1"},
+    Shown{"ReleaseTableTypeUnknownLeavesTheList", "4SWR   7   1", ids::record_4swr::kMnan, ""},
+    Shown{"ReleaseRights", "4SWR   1   2             WR7WR-LONGER-NAME-1", ids::record_4swr::kIden,
+          "WR7\r\nWR-LONGER-NAME-1"},
+    Shown{"LoopVariableLimitedToTwo", "4ZZF   5", ids::record_4zzf::kVar, "2"},
+    Shown{"LoopCountLimitedToMinusEight", "4ZZF   0   0  -9", ids::record_4zzf::kNum, "-8"},
+    Shown{"FlowsVariableOutsideIsZero", "4ZZZ   0   0   0   7", ids::record_4zzz::kVar, "0"},
+    Shown{"FlowsCountOutsideIsTheFirst", "4ZZZ   0   0   0   0   9", ids::record_4zzz::kNum, "-8"},
+    Shown{"FlowsRight", "4ZZZ   1   4   0   1   3           BEGIN", ids::record_4zzz::kRight, "           BEGIN"}),
+                         shown_name);
 
 INSTANTIATE_TEST_SUITE_P(Budget, EditFill, testing::Values(
-    Shown{"ControlPoint", "2BUD     CP2   0   0", 1312, "CP2"},
-    Shown{"FirstYearZeroSaysMor", "2BUD     CP2   0   0", 1313, "First year of MOR simulation is adopted"},
-    Shown{"FirstYearSaysBudget", "2BUD        1950", 1313, "First year of water budget computations"},
-    Shown{"SequenceMinusOneIsZero", "2BUD                  -1", 1323, "0"},
-    Shown{"SequenceUnknownIsOne", "2BUD                   7", 1323, "1"},
-    Shown{"StorageUnknownIsTwo", "2BUD                       7", 1324, "2"},
-    Shown{"InflowsUnknownIsThree", "2BUD                           9", 1325, "3"},
-    Shown{"BasinBlankIsOne", "2BUD", 1327, "1"},
-    Shown{"BasinUnknownIsTwo", "2BUD                                   5", 1327, "2"}), shown_name);
+    Shown{"ControlPoint", "2BUD     CP2   0   0", ids::record_2bud::kCpBud, "CP2"},
+    Shown{"FirstYearZeroSaysMor", "2BUD     CP2   0   0", ids::record_2bud::kYrFirstDescription,
+          "First year of MOR simulation is adopted"},
+    Shown{"FirstYearSaysBudget", "2BUD        1950", ids::record_2bud::kYrFirstDescription,
+          "First year of water budget computations"},
+    Shown{"SequenceMinusOneIsZero", "2BUD                  -1", ids::record_2bud::kIcpi, "0"},
+    Shown{"SequenceUnknownIsOne", "2BUD                   7", ids::record_2bud::kIcpi, "1"},
+    Shown{"StorageUnknownIsTwo", "2BUD                       7", ids::record_2bud::kBegSto, "2"},
+    Shown{"InflowsUnknownIsThree", "2BUD                           9", ids::record_2bud::kNegInf, "3"},
+    Shown{"BasinBlankIsOne", "2BUD", ids::record_2bud::kBasin, "1"},
+    Shown{"BasinUnknownIsTwo", "2BUD                                   5", ids::record_2bud::kBasin, "2"}), shown_name);
 
 INSTANTIATE_TEST_SUITE_P(TimeSeries, EditFill, testing::Values(
-    Shown{"Identifier", "2NAT", 1181, "2NAT"},
-    Shown{"AnnualTableUnknownIsZero", "2NAT   7", 1101, "0"},
-    Shown{"PlotTableUnknownLeavesTheList", "2NAT   0   9", 1103, ""},
-    Shown{"IdentifierTypeUnknownIsZero", "2NAT   0   0   0   7", 1107, "0"},
-    Shown{"CountLimitedToMinusEight", "2NAT   0   0   0   0  -9", 1109, "-8"},
-    Shown{"NegativeCountSaysPrevious", "2NAT   0   0   0   0  -2", 1110,
+    Shown{"Identifier", "2NAT", ids::record_series::kCd, "2NAT"},
+    Shown{"AnnualTableUnknownIsZero", "2NAT   7", ids::record_series::kTa, "0"},
+    Shown{"PlotTableUnknownLeavesTheList", "2NAT   0   9", ids::record_series::kPt, ""},
+    Shown{"IdentifierTypeUnknownIsZero", "2NAT   0   0   0   7", ids::record_series::kId, "0"},
+    Shown{"CountLimitedToMinusEight", "2NAT   0   0   0   0  -9", ids::record_series::kNum, "-8"},
+    Shown{"NegativeCountSaysPrevious", "2NAT   0   0   0   0  -2", ids::record_series::kNumDescription,
           "table includes ABS(NUM) of type ID's of previous record"},
-    Shown{"NegativeCountBlanksTheIdenColumns", "2NAT   0   0   0   0  -2", 1182, " "},
-    Shown{"BlankDecimalsShowABlank", "2NAT   0   0   0   0   0", 1112, " "},
-    Shown{"MovingAboveTwoIsTwo", "2NAT   0   0   0   0   0       5", 1114, "2"},
-    Shown{"TimeSays", "2NAT   0   0   0   0   0         12", 1329, "number of months for moving averages or totals"},
-    Shown{"MultiplierZeroSaysDefault", "2NAT   0   0   0   0   0               0", 1117,
+    Shown{"NegativeCountBlanksTheIdenColumns", "2NAT   0   0   0   0  -2", ids::record_series::kIdenColumns, " "},
+    Shown{"BlankDecimalsShowABlank", "2NAT   0   0   0   0   0", ids::record_series::kDecimal, " "},
+    Shown{"MovingAboveTwoIsTwo", "2NAT   0   0   0   0   0       5", ids::record_series::kMat, "2"},
+    Shown{"TimeSays", "2NAT   0   0   0   0   0         12", ids::record_series::kTimeDescription,
+          "number of months for moving averages or totals"},
+    Shown{"MultiplierZeroSaysDefault", "2NAT   0   0   0   0   0               0", ids::record_series::kXfDescription,
           "default multiplier factor = 1.0"},
-    Shown{"MultiplierSays", "2NAT   0   0   0   0   0                 1.5", 1117, "multiplier factor"}), shown_name);
+    Shown{"MultiplierSays", "2NAT   0   0   0   0   0                 1.5", ids::record_series::kXfDescription,
+          "multiplier factor"}), shown_name);
 
 // Comments: the identifier picks the entry, columns 5-152 the text.
 INSTANTIATE_TEST_SUITE_P(Comments, EditFill, testing::Values(
-    Shown{"TwoStarsAfterBlanks", "  ** text", 1306, "**"},
-    Shown{"TwoStarsBeforeBlanks", "**   text", 1306, "**"},
-    Shown{"CommentText", "  ** text", 1030, " text" + std::string(143, ' ')}), shown_name);
+    Shown{"TwoStarsAfterBlanks", "  ** text", ids::record_comm::kCd, "**"},
+    Shown{"TwoStarsBeforeBlanks", "**   text", ids::record_comm::kCd, "**"},
+    Shown{"CommentText", "  ** text", ids::record_comm::kComments, " text" + std::string(143, ' ')}), shown_name);
 
 TEST(EditFill, TitleShowsColumnsFiveToSeventyEightWithTheirBlanks) {
   Filled filled({"TITL  DEMO BASIN" + std::string(100, 'x')});
-  EXPECT_EQ(filled.text(1028), "  DEMO BASIN" + std::string(62, 'x'));
-  EXPECT_EQ(filled.user().text_limit(1028), 74);
+  EXPECT_EQ(filled.text(ids::record_titl::kTitle), "  DEMO BASIN" + std::string(62, 'x'));
+  EXPECT_EQ(filled.user().text_limit(ids::record_titl::kTitle), 74);
 }
 
 struct Limit {
@@ -203,18 +230,22 @@ TEST_P(EditTextLimit, IsTheFieldsWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TextFields, EditTextLimit, testing::Values(
-    Limit{"COMM", 1030, 148}, Limit{"UNIT", 1248, 5}, Limit{"UNIT", 1029, 5}, Limit{"3NAT", 1114, 2},
-    Limit{"3NAT", 1117, 8}, Limit{"2REL", 1081, 8}));
+    Limit{"COMM", ids::record_comm::kComments, 148},
+    Limit{"UNIT", ids::record_unit::kUnit, 5},
+    Limit{"UNIT", ids::record_unit::kUnhp, 5},
+    Limit{"3NAT", ids::record_type3::kCdOut, 2},
+    Limit{"3NAT", ids::record_type3::kInFac, 8},
+    Limit{"2REL", ids::record_2rel::kTar, 8}));
 
 TEST(EditFill, AddButtonReadsOk) {
   Filled filled({"2SCP   0   0"});
-  EXPECT_EQ(filled.text(1161), "OK");
+  EXPECT_EQ(filled.text(ids::record_2scp::kAdd), "OK");
 }
 
 TEST(EditFill, SharedDialogShowsTheRecordType) {
   Filled filled({"3U+D  UD"});
   EXPECT_EQ(filled.dialog->caption(), "3U+D record - Unappropriated Flows plus Streamflow Depletions");
-  EXPECT_EQ(filled.text(1183), "3U+D");
+  EXPECT_EQ(filled.text(ids::record_type3::kCd), "3U+D");
 }
 
 // The storage lines of a 2RES record fill their lists too: without them OK
@@ -222,8 +253,8 @@ TEST(EditFill, SharedDialogShowsTheRecordType) {
 TEST(EditFill, ReservoirStoragesComeFromTheSecondAndThirdLines) {
   Filled filled({"2RES   0   0   2      R1      R2", "2RES               50000     600",
                  "2RES" + std::string(20, ' ') + "       5"});
-  EXPECT_EQ(filled.text(1100), "50000\r\n600");
-  EXPECT_EQ(filled.text(1102), "\r\n5");
+  EXPECT_EQ(filled.text(ids::record_2res::kC1), "50000\r\n600");
+  EXPECT_EQ(filled.text(ids::record_2res::kC2), "\r\n5");
 }
 
 struct Follow {
@@ -242,10 +273,10 @@ class SeriesIdentifiers : public testing::TestWithParam<Follow> {};
 TEST_P(SeriesIdentifiers, ComeFromTheIdenLineInTheFieldsOfTheirType) {
   const auto& f = GetParam();
   Filled filled({f.line, f.iden});
-  EXPECT_EQ(filled.text(1111), f.identifiers);
-  EXPECT_EQ(filled.text(1110), "number of identifiers to follow");
-  EXPECT_EQ(filled.text(1182), f.columns);
-  EXPECT_EQ(filled.text(1183), f.variable);
+  EXPECT_EQ(filled.text(ids::record_series::kIden), f.identifiers);
+  EXPECT_EQ(filled.text(ids::record_series::kNumDescription), "number of identifiers to follow");
+  EXPECT_EQ(filled.text(ids::record_series::kIdenColumns), f.columns);
+  EXPECT_EQ(filled.text(ids::record_series::kIdenVariable), f.variable);
 }
 
 INSTANTIATE_TEST_SUITE_P(ByType, SeriesIdentifiers, testing::Values(
@@ -258,15 +289,15 @@ INSTANTIATE_TEST_SUITE_P(ByType, SeriesIdentifiers, testing::Values(
 
 TEST(SeriesIdentifiers, AreNotReadWithoutACount) {
   Filled filled({"2NAT   0   0   0   0   0", "IDEN     CP1"});
-  EXPECT_EQ(filled.text(1111), "");
-  EXPECT_EQ(filled.text(1110), "include all of type ID's in table");
+  EXPECT_EQ(filled.text(ids::record_series::kIden), "");
+  EXPECT_EQ(filled.text(ids::record_series::kNumDescription), "include all of type ID's in table");
 }
 
 struct Layout {
   std::string name;
   std::string line;
   int layout;
-  std::vector<std::string> values;  // value boxes 1346, 1355, 1360
+  std::vector<std::string> values;  // the first three value boxes
 };
 
 void PrintTo(const Layout& l, std::ostream* os) { *os << l.name; }
@@ -277,9 +308,9 @@ TEST_P(IdenLayout, IsFoundAndCutsTheRecordIntoTheValueBoxes) {
   const auto& l = GetParam();
   Filled filled({l.line});
   EXPECT_EQ(filled.tin.IDEN_LAYOUT, l.layout);
-  EXPECT_TRUE(filled.dialog->checked(1348 + l.layout));
+  EXPECT_TRUE(filled.dialog->checked(ids::record_iden::kLayoutTypeAndNumber + l.layout));
   EXPECT_EQ(filled.tin.IDEN_TEXT, fit(l.line.substr(4), 252));
-  const int boxes[] = {1346, 1355, 1360};
+  const int boxes[] = {ids::record_iden::kValue1, ids::record_iden::kValue2, ids::record_iden::kValue3};
   for (std::size_t k = 0; k < l.values.size(); ++k) EXPECT_EQ(filled.text(boxes[k]), l.values[k]) << k;
 }
 
@@ -294,10 +325,10 @@ INSTANTIATE_TEST_SUITE_P(Layouts, IdenLayout, testing::Values(
 
 TEST(IdenLayout, ButtonsReCutTheRecordWhenEdited) {
   Filled filled({"IDEN     CP1     CP2"});
-  filled.user().user_click(1350);
+  filled.user().user_click(ids::record_iden::kLayoutWaterRights);
   EXPECT_EQ(filled.tin.IDEN_LAYOUT, 2);
-  EXPECT_EQ(filled.text(1346), "     CP1     CP2");
-  EXPECT_EQ(filled.text(1344), "IDEN16(1)");
+  EXPECT_EQ(filled.text(ids::record_iden::kValue1), "     CP1     CP2");
+  EXPECT_EQ(filled.text(ids::record_iden::kVariable1), "IDEN16(1)");
 }
 
 // Every pick-only list of every record dialog is read back by a row of the

@@ -20,7 +20,7 @@ namespace tarnex::tin::test {
 enum class Act {
   kType,    // the user types the text
   kChoose,  // the user picks the entry of a list
-  kSet,     // the editor sets the text before the dialog runs (1181, 1183)
+  kSet,     // the editor sets the text before the dialog runs (the shared dialogs' CD)
   kClick,   // the user clicks the button
 };
 

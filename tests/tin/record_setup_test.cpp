@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
 #include "tin/catalogue/record_setup.h"
 #include "tin/catalogue/shared_dialog_titles.h"
@@ -52,53 +53,74 @@ TEST_P(CreateSetUp, ShowsTheStartingValue) {
 // The starting values the builder writes when the user changes nothing,
 // and the words beside them.
 INSTANTIATE_TEST_SUITE_P(Starts, CreateSetUp, testing::Values(
-    Start{"COMM", 1306, "COMM"},
-    Start{"FILE", 1333, "2"}, Start{"FILE", 1336, "Error or warning messages if DSS problems occur"},
-    Start{"UNIT", 1248, "AC-FT"}, Start{"UNIT", 1029, "MW-HR"}, Start{"UNIT", 1273, "0"},
-    Start{"1CPT", 1253, "1"}, Start{"1CPT", 1056, "Include all control points in the output listing"},
-    Start{"1SUM", 1055, "summary by cp with only totals printed"},
-    Start{"2BUD", 1320, "0"}, Start{"2BUD", 1325, "1"}, Start{"2BUD", 1327, "1"},
-    Start{"2BUD", 1319, "River basin water budget table is created for outlet(s)"},
-    Start{"2SCP", 1048, "0"}, Start{"2SCP", 1058, "develop tables for all control points"},
-    Start{"2SGP", 1062, "1"}, Start{"2REL", 1086, "0"}, Start{"2REL", 1081, ""},
-    Start{"2REL", 1085, "all months are included in the computations"},
-    Start{"2FRE", 1087, "0"}, Start{"2FRE", 1090, "All months are included in the computations"},
-    Start{"2RES", 1097, "1"}, Start{"2RES", 1180, "number of reservoirs"},
-    Start{"2NAT", 1109, "0"}, Start{"2NAT", 1110, "include all of type ID's in table"}, Start{"2NAT", 1182, " "},
-    Start{"2NAT", 1112, ""}, Start{"2NAT", 1328, " "}, Start{"2NAT", 1308, "0"},
-    Start{"2NAT", 1340, "default addition factor = 0.0"},
-    Start{"3NAT", 1116, "streamflow records grouped by control point"},
-    Start{"4SWR", 1119, "1"}, Start{"4ZZF", 1396, "-8"},
-    Start{"4ZZF", 1398, "All months for which the analysis is performed"}, Start{"4ZZZ", 1406, "0"}));
+    Start{"COMM", ids::record_comm::kCd, "COMM"},
+    Start{"FILE", ids::record_file::kDssMes, "2"},
+    Start{"FILE", ids::record_file::kDssMesDescription, "Error or warning messages if DSS problems occur"},
+    Start{"UNIT", ids::record_unit::kUnit, "AC-FT"},
+    Start{"UNIT", ids::record_unit::kUnhp, "MW-HR"},
+    Start{"UNIT", ids::record_unit::kNewPage, "0"},
+    Start{"1CPT", ids::record_1cpt::kOo, "1"},
+    Start{"1CPT", ids::record_1cpt::kLimDescription, "Include all control points in the output listing"},
+    Start{"1SUM", ids::record_1sum::kKkDescription, "summary by cp with only totals printed"},
+    Start{"2BUD", ids::record_2bud::kYrFirst, "0"},
+    Start{"2BUD", ids::record_2bud::kNegInf, "1"},
+    Start{"2BUD", ids::record_2bud::kBasin, "1"},
+    Start{"2BUD", ids::record_2bud::kBasinDescription, "River basin water budget table is created for outlet(s)"},
+    Start{"2SCP", ids::record_2scp::kNum, "0"},
+    Start{"2SCP", ids::record_2scp::kNumDescription, "develop tables for all control points"},
+    Start{"2SGP", ids::record_2sgp::kNum, "1"},
+    Start{"2REL", ids::record_2rel::kNum, "0"},
+    Start{"2REL", ids::record_2rel::kTar, ""},
+    Start{"2REL", ids::record_2rel::kMonDescription, "all months are included in the computations"},
+    Start{"2FRE", ids::record_2fre::kNum, "0"},
+    Start{"2FRE", ids::record_2fre::kMonDescription, "All months are included in the computations"},
+    Start{"2RES", ids::record_2res::kNum, "1"},
+    Start{"2RES", ids::record_2res::kNumDescription, "number of reservoirs"},
+    Start{"2NAT", ids::record_series::kNum, "0"},
+    Start{"2NAT", ids::record_series::kNumDescription, "include all of type ID's in table"},
+    Start{"2NAT", ids::record_series::kIdenColumns, " "},
+    Start{"2NAT", ids::record_series::kDecimal, ""},
+    Start{"2NAT", ids::record_series::kTime, " "},
+    Start{"2NAT", ids::record_series::kXf, "0"},
+    Start{"2NAT", ids::record_series::kAfDescription, "default addition factor = 0.0"},
+    Start{"3NAT", ids::record_type3::kHecDescription, "streamflow records grouped by control point"},
+    Start{"4SWR", ids::record_4swr::kNum, "1"},
+    Start{"4ZZF", ids::record_4zzf::kNum, "-8"},
+    Start{"4ZZF", ids::record_4zzf::kMonDescription, "All months for which the analysis is performed"},
+    Start{"4ZZZ", ids::record_4zzz::kNum, "0"}));
 
 // The identifier row of 2FRQ shows the columns the record gives the starting
 // Variable 1: a six-character identifier in 17-24, the values from 25.
 INSTANTIATE_TEST_SUITE_P(FrequencyIdentifierRow, CreateSetUp, testing::Values(
-    Start{"2FRQ", 1002, "17 - 24"}, Start{"2FRQ", 1178, "IDEN"}, Start{"2FRQ", 1001, "2x,A6"},
-    Start{"2FRQ", 1003, "25 - 80"}));
+    Start{"2FRQ", ids::record_2frq::kIdenColumns, "17 - 24"},
+    Start{"2FRQ", ids::record_2frq::kIdenVariable, "IDEN"},
+    Start{"2FRQ", ids::record_2frq::kIdenFormat, "2x,A6"},
+    Start{"2FRQ", ids::record_2frq::kQfColumns, "25 - 80"}));
 
 INSTANTIATE_TEST_SUITE_P(IdenRows, CreateSetUp, testing::Values(
-    Start{"IDEN", 1382, "61 - 68"}, Start{"IDEN", 1383, "IDCP or IDRES(8)"}, Start{"IDEN", 1384, "2x,A6"},
-    Start{"IDEN", 1347, "Control Point,Type ID = 0;  or  Reservoir, Type ID = 2"}));
+    Start{"IDEN", ids::record_iden::kColumns8, "61 - 68"},
+    Start{"IDEN", ids::record_iden::kVariable8, "IDCP or IDRES(8)"},
+    Start{"IDEN", ids::record_iden::kFormat8, "2x,A6"},
+    Start{"IDEN", ids::record_iden::kDescription1, "Control Point,Type ID = 0;  or  Reservoir, Type ID = 2"}));
 
 TEST(CreateSetUp, NewIdenRecordStartsWithControlPoints) {
   ui::HeadlessUi ui;
   TinState tin;
   tin.IDEN_LAYOUT = 2;  // left by a water-right record edited before
-  auto dialog = ui.make_dialog(223);
+  auto dialog = ui.make_dialog(ids::record_iden::kDialog);
   set_up_for_create(tin, *dialog, "IDEN", [](ui::Dialog&, int, ui::Event) {});
-  EXPECT_TRUE(dialog->checked(1349));
-  EXPECT_FALSE(dialog->checked(1348));
+  EXPECT_TRUE(dialog->checked(ids::record_iden::kLayoutControlPoints));
+  EXPECT_FALSE(dialog->checked(ids::record_iden::kLayoutTypeAndNumber));
   EXPECT_EQ(tin.IDEN_LAYOUT, 1);
 }
 
 TEST(CreateSetUp, NewIdenRecordsLayoutButtonsRelabelTheRows) {
   Opened opened("IDEN");
-  opened.user().user_type(1346, "CP1");
-  opened.user().user_click(1350);
+  opened.user().user_type(ids::record_iden::kValue1, "CP1");
+  opened.user().user_click(ids::record_iden::kLayoutWaterRights);
   EXPECT_EQ(opened.tin.IDEN_LAYOUT, 2);
-  EXPECT_EQ(opened.dialog->text(1344), "IDEN16(1)");
-  EXPECT_EQ(opened.dialog->text(1346), "CP1");  // what the user typed stays
+  EXPECT_EQ(opened.dialog->text(ids::record_iden::kVariable1), "IDEN16(1)");
+  EXPECT_EQ(opened.dialog->text(ids::record_iden::kValue1), "CP1");  // what the user typed stays
 }
 
 struct Limit {
@@ -118,13 +140,16 @@ TEST_P(CreateTextLimit, StopsTheUserAtTheFieldsWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EditBoxes, CreateTextLimit, testing::Values(
-    Limit{"TITL", 1028, 74}, Limit{"COMM", 1030, 148}, Limit{"UNIT", 1248, 5}, Limit{"UNIT", 1029, 5},
-    Limit{"1REC", 1041, 256}));
+    Limit{"TITL", ids::record_titl::kTitle, 74},
+    Limit{"COMM", ids::record_comm::kComments, 148},
+    Limit{"UNIT", ids::record_unit::kUnit, 5},
+    Limit{"UNIT", ids::record_unit::kUnhp, 5},
+    Limit{"1REC", ids::record_1rec::kRec, 256}));
 
 TEST(CreateSetUp, UnitTextsStopAtFiveCharacters) {
   Opened opened("UNIT");
-  opened.user().user_type(1248, "ACRE-FEET");
-  EXPECT_EQ(opened.dialog->text(1248), "ACRE-");
+  opened.user().user_type(ids::record_unit::kUnit, "ACRE-FEET");
+  EXPECT_EQ(opened.dialog->text(ids::record_unit::kUnit), "ACRE-");
 }
 
 struct Caret {
@@ -144,20 +169,27 @@ TEST_P(CreateCaret, BoxesCallTheCaretRoutineWhenTheyGainTheFocus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EditBoxes, CreateCaret, testing::Values(
-    Caret{"TITL", {1028}}, Caret{"UNIT", {1248, 1029}}, Caret{"2FRE", {1391, 1392, 1393}},
-    Caret{"2RES", {1099, 1100, 1102}}, Caret{"IDEN", {1346, 1355, 1360, 1365, 1370, 1375, 1380, 1385}},
-    Caret{"2NAT", {1111}}, Caret{"3NAT", {1114, 1117}}, Caret{"4ZZZ", {1407}}));
+    Caret{"TITL", {ids::record_titl::kTitle}},
+    Caret{"UNIT", {ids::record_unit::kUnit, ids::record_unit::kUnhp}},
+    Caret{"2FRE", {ids::record_2fre::kTime, ids::record_2fre::kXf, ids::record_2fre::kAf}},
+    Caret{"2RES", {ids::record_2res::kIden, ids::record_2res::kC1, ids::record_2res::kC2}},
+    Caret{"IDEN", {ids::record_iden::kValue1, ids::record_iden::kValue2, ids::record_iden::kValue3,
+                   ids::record_iden::kValue4, ids::record_iden::kValue5, ids::record_iden::kValue6,
+                   ids::record_iden::kValue7, ids::record_iden::kValue8}},
+    Caret{"2NAT", {ids::record_series::kIden}},
+    Caret{"3NAT", {ids::record_type3::kCdOut, ids::record_type3::kInFac}},
+    Caret{"4ZZZ", {ids::record_4zzz::kRight}}));
 
 TEST(CreateCaret, OtherBoxesAreNotBound) {
   Opened opened("2FRE");
-  opened.user().user_focus(1085);
+  opened.user().user_focus(ids::record_2fre::kVariable);
   EXPECT_TRUE(opened.caret_calls.empty());
 }
 
 TEST(CreateSetUp, OptionsDescribeWhatTheUserPicks) {
   Opened opened("2SCP");
-  opened.user().user_choose(1048, "3");
-  EXPECT_EQ(opened.dialog->text(1058), "develop tables for control points to follow");
+  opened.user().user_choose(ids::record_2scp::kNum, "3");
+  EXPECT_EQ(opened.dialog->text(ids::record_2scp::kNumDescription), "develop tables for control points to follow");
 }
 
 // Every control the set-up table names is a control of its dialog.
@@ -196,8 +228,12 @@ TEST_P(SharedDialogTitle, NamesTheRecordTypeInTitleAndIdentifier) {
   EXPECT_EQ(opened.dialog->text(t.identifier), t.code);
 }
 
-Title series(std::string code, std::string title) { return {std::move(code), 142, 1181, std::move(title)}; }
-Title type3(std::string code, std::string title) { return {std::move(code), 144, 1183, std::move(title)}; }
+Title series(std::string code, std::string title) {
+  return {std::move(code), ids::record_series::kDialog, ids::record_series::kCd, std::move(title)};
+}
+Title type3(std::string code, std::string title) {
+  return {std::move(code), ids::record_type3::kDialog, ids::record_type3::kCd, std::move(title)};
+}
 
 INSTANTIATE_TEST_SUITE_P(Types, SharedDialogTitle, testing::Values(
     series("2NAT", "2NAT record - Naturalized Streamflow, (CPs)"),

@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include "resources/dialog_ids.h"
+
 namespace tarnex::tin {
 namespace {
 
-constexpr int kIdentifierColumns = 1002;
-constexpr int kIdentifierVariable = 1178;
-constexpr int kIdentifierFormat = 1001;
-constexpr int kValueColumns = 1003;
+namespace frq = ids::record_2frq;
 
 struct RowLabels {
   std::string_view columns, variable, format, value_columns;
@@ -37,10 +36,10 @@ constexpr VariableLabels kByVariable[] = {
 void label_frequency_identifier_row(ui::Dialog& dialog, int variable) {
   auto it = std::ranges::find(kByVariable, variable, &VariableLabels::variable);
   if (it == std::end(kByVariable)) return;
-  dialog.set_text(kIdentifierColumns, it->labels->columns);
-  dialog.set_text(kIdentifierVariable, it->labels->variable);
-  dialog.set_text(kIdentifierFormat, it->labels->format);
-  dialog.set_text(kValueColumns, it->labels->value_columns);
+  dialog.set_text(frq::kIdenColumns, it->labels->columns);
+  dialog.set_text(frq::kIdenVariable, it->labels->variable);
+  dialog.set_text(frq::kIdenFormat, it->labels->format);
+  dialog.set_text(frq::kQfColumns, it->labels->value_columns);
 }
 
 }  // namespace tarnex::tin

@@ -5,20 +5,27 @@
 #include <string>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 
 namespace tarnex::tin {
 namespace {
 
 using sv = std::string_view;
+namespace iden = ids::record_iden;
 
 struct RowControls {
   int columns, variable, format, value, description;
 };
 
 constexpr RowControls kRows[] = {
-    {1343, 1344, 1345, 1346, 1347}, {1352, 1353, 1354, 1355, 1356}, {1357, 1358, 1359, 1360, 1361},
-    {1362, 1363, 1364, 1365, 1366}, {1367, 1368, 1369, 1370, 1371}, {1372, 1373, 1374, 1375, 1376},
-    {1377, 1378, 1379, 1380, 1381}, {1382, 1383, 1384, 1385, 1386},
+    {iden::kColumns1, iden::kVariable1, iden::kFormat1, iden::kValue1, iden::kDescription1},
+    {iden::kColumns2, iden::kVariable2, iden::kFormat2, iden::kValue2, iden::kDescription2},
+    {iden::kColumns3, iden::kVariable3, iden::kFormat3, iden::kValue3, iden::kDescription3},
+    {iden::kColumns4, iden::kVariable4, iden::kFormat4, iden::kValue4, iden::kDescription4},
+    {iden::kColumns5, iden::kVariable5, iden::kFormat5, iden::kValue5, iden::kDescription5},
+    {iden::kColumns6, iden::kVariable6, iden::kFormat6, iden::kValue6, iden::kDescription6},
+    {iden::kColumns7, iden::kVariable7, iden::kFormat7, iden::kValue7, iden::kDescription7},
+    {iden::kColumns8, iden::kVariable8, iden::kFormat8, iden::kValue8, iden::kDescription8},
 };
 constexpr std::size_t kRowCount = std::size(kRows);
 
@@ -79,7 +86,7 @@ std::string field_value(std::string_view iden_text, std::size_t field, std::size
 }  // namespace
 
 std::optional<int> iden_layout_of_button(int dialog_id, int control_id) {
-  if (dialog_id != kIdenDialog) return std::nullopt;
+  if (dialog_id != iden::kDialog) return std::nullopt;
   auto it = std::ranges::find(kIdenLayoutButtons, control_id);
   if (it == kIdenLayoutButtons.end()) return std::nullopt;
   return static_cast<int>(it - kIdenLayoutButtons.begin());

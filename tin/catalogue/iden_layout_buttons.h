@@ -7,14 +7,17 @@
 #include <optional>
 #include <string_view>
 
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/tin_state.h"
 #include "ui/services.h"
 
 namespace tarnex::tin {
 
-constexpr int kIdenDialog = 223;
 // The layout buttons, by layout 0 to 3.
-constexpr std::array<int, 4> kIdenLayoutButtons{1348, 1349, 1350, 1351};
+constexpr std::array<int, 4> kIdenLayoutButtons{ids::record_iden::kLayoutTypeAndNumber,
+                                                ids::record_iden::kLayoutControlPoints,
+                                                ids::record_iden::kLayoutWaterRights,
+                                                ids::record_iden::kLayoutRightGroups};
 
 // The layout (0 to 3) that a control of `dialog_id` chooses; empty for any
 // control but the layout buttons of the IDEN dialog.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/frequency_identifier_row.h"
 #include "tin/catalogue/iden_layout_buttons.h"
 #include "tin/catalogue/option_description_table.h"
@@ -14,9 +15,10 @@ namespace {
 
 // The editor dialog's record-type lists, the field holding the type picked
 // last, and the field showing its title.
-constexpr int kRecordTypeLists[] = {1257, 1262, 1263, 1264, 1265};
-constexpr int kRecordTypeField = 1186;
-constexpr int kRecordTypeTitle = 1259;
+constexpr int kRecordTypeLists[] = {ids::tin_editor::kMiscList, ids::tin_editor::kType1List, ids::tin_editor::kType2List,
+                                     ids::tin_editor::kType3List, ids::tin_editor::kType4List};
+constexpr int kRecordTypeField = ids::tin_editor::kCurrentRecordType;
+constexpr int kRecordTypeTitle = ids::tin_editor::kRecordTypeDescription;
 
 void record_type_chosen(ui::Dialog& dialog, int list) {
   for (int other : kRecordTypeLists) {

@@ -117,9 +117,8 @@ std::vector<std::string> build_record(const RecordDialog& record, const ui::Dial
 }
 
 std::vector<std::string> build_on_click(const TinState& tin, const ui::Dialog& dialog, int control_id) {
-  // Add button ids are unique among the Add buttons only (1392 adds a 4ZZF
-  // record in dialog 224 and is the XF box of dialog 136), so the dialog
-  // must match too.
+  // Add button ids are unique among the Add buttons only (the 4ZZF Add
+  // button has the id of the 2FRE XF box), so the dialog must match too.
   const auto* record = dialog_of_add_button(control_id);
   if (!record || record->dialog != dialog.id()) return {};
   return build_record(*record, dialog, tin.IDEN_LAYOUT);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/option_fields.h"
 #include "tin/catalogue/record_builder.h"
 #include "tin/catalogue/record_list.h"
@@ -35,22 +36,23 @@ struct TextShape {
 };
 
 constexpr TextShape kShapes[] = {
-    {109, 1028, Shape::kAsIs, 74},
-    {112, 1030, Shape::kAsIs, 148},
-    {200, 1248, Shape::kAsIs, 5},
-    {200, 1029, Shape::kAsIs, 5},
-    {144, 1114, Shape::kAsIs, 2},
-    {144, 1117, Shape::kAsIs, 8},
-    {131, 1081, Shape::kAsIs, 8},
-    {204, 1266, Shape::kEntryOrAsIs},
-    {136, 1391, Shape::kRightAdjusted},
-    {136, 1392, Shape::kRightAdjusted},
-    {136, 1393, Shape::kRightAdjusted},
-    {219, 1312, Shape::kLeftAdjusted},
-    {219, 1320, Shape::kLeftAdjusted},
-    {219, 1321, Shape::kLeftAdjusted},
-    {142, 1112, Shape::kBlankAsSpace},
-    {142, 1328, Shape::kLeftAdjusted, 0, 1329, "number of months for moving averages or totals"},
+    {ids::record_titl::kDialog, ids::record_titl::kTitle, Shape::kAsIs, 74},
+    {ids::record_comm::kDialog, ids::record_comm::kComments, Shape::kAsIs, 148},
+    {ids::record_unit::kDialog, ids::record_unit::kUnit, Shape::kAsIs, 5},
+    {ids::record_unit::kDialog, ids::record_unit::kUnhp, Shape::kAsIs, 5},
+    {ids::record_type3::kDialog, ids::record_type3::kCdOut, Shape::kAsIs, 2},
+    {ids::record_type3::kDialog, ids::record_type3::kInFac, Shape::kAsIs, 8},
+    {ids::record_2rel::kDialog, ids::record_2rel::kTar, Shape::kAsIs, 8},
+    {ids::record_2ret::kDialog, ids::record_2ret::kTar, Shape::kEntryOrAsIs},
+    {ids::record_2fre::kDialog, ids::record_2fre::kTime, Shape::kRightAdjusted},
+    {ids::record_2fre::kDialog, ids::record_2fre::kXf, Shape::kRightAdjusted},
+    {ids::record_2fre::kDialog, ids::record_2fre::kAf, Shape::kRightAdjusted},
+    {ids::record_2bud::kDialog, ids::record_2bud::kCpBud, Shape::kLeftAdjusted},
+    {ids::record_2bud::kDialog, ids::record_2bud::kYrFirst, Shape::kLeftAdjusted},
+    {ids::record_2bud::kDialog, ids::record_2bud::kYrLast, Shape::kLeftAdjusted},
+    {ids::record_series::kDialog, ids::record_series::kDecimal, Shape::kBlankAsSpace},
+    {ids::record_series::kDialog, ids::record_series::kTime, Shape::kLeftAdjusted, 0,
+     ids::record_series::kTimeDescription, "number of months for moving averages or totals"},
 };
 
 constexpr sv kLineBreak = "\r\n";

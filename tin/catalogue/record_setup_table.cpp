@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/record_setup.h"
 
 namespace tarnex::tin {
@@ -21,182 +22,241 @@ constexpr StartingValue caret(int control, int limit = 0) {
   return {.control = control, .limit = limit, .focus = true};
 }
 
-constexpr StartingValue kTitl[] = {caret(1028, 74)};
+constexpr StartingValue kTitl[] = {caret(ids::record_titl::kTitle, 74)};
 
-constexpr StartingValue kComm[] = {pick(1306, 1), caret(1030, 148)};
+constexpr StartingValue kComm[] = {pick(ids::record_comm::kCd, 1), caret(ids::record_comm::kComments, 148)};
 
 constexpr StartingValue kFile[] = {
-    pick(1332, 1, 1335, "Default text file version of MOR OUT or CRM file"),
-    pick(1333, 3, 1336, "Error or warning messages if DSS problems occur"),
-    pick(1338, 1),
+    pick(ids::record_file::kOutForm, 1, ids::record_file::kOutFormDescription,
+         "Default text file version of MOR OUT or CRM file"),
+    pick(ids::record_file::kDssMes, 3, ids::record_file::kDssMesDescription,
+         "Error or warning messages if DSS problems occur"),
+    pick(ids::record_file::kDssMon, 1),
 };
 
 constexpr StartingValue kUnit[] = {
-    {.control = 1248, .text = "AC-FT", .limit = 5, .focus = true},
-    {.control = 1029, .text = "MW-HR", .limit = 5, .focus = true},
-    pick(1272, 1),
-    pick(1273, 1, 1274, "Each table starts a new page"),
+    {.control = ids::record_unit::kUnit, .text = "AC-FT", .limit = 5, .focus = true},
+    {.control = ids::record_unit::kUnhp, .text = "MW-HR", .limit = 5, .focus = true},
+    pick(ids::record_unit::kMonth1, 1),
+    pick(ids::record_unit::kNewPage, 1, ids::record_unit::kNewPageDescription, "Each table starts a new page"),
 };
 
 constexpr StartingValue k1Cpt[] = {
-    pick(1251, 1, 1252, "reproduction of CP records in rearranged order"),
-    pick(1253, 1, 1055, "order based on listing cp before all downstream cp's"),
-    pick(1260, 1, 1056, "Include all control points in the output listing"),
-    caret(1261),
+    pick(ids::record_1cpt::kKk, 1, ids::record_1cpt::kKkDescription, "reproduction of CP records in rearranged order"),
+    pick(ids::record_1cpt::kOo, 1, ids::record_1cpt::kOoDescription,
+         "order based on listing cp before all downstream cp's"),
+    pick(ids::record_1cpt::kLim, 1, ids::record_1cpt::kLimDescription,
+         "Include all control points in the output listing"),
+    caret(ids::record_1cpt::kCpLim),
 };
 
 // The record list holds up to 17 identifiers of four characters, one per
 // line: the limit lets the user type everything the builder reads.
 constexpr StartingValue k1Rec[] = {
-    pick(1039, 1, 1054, "list specified records"),
-    pick(1038, 1),
-    caret(1041, 256),
+    pick(ids::record_1rec::kKk, 1, ids::record_1rec::kKkDescription, "list specified records"),
+    pick(ids::record_1rec::kNum, 1),
+    caret(ids::record_1rec::kRec, 256),
 };
 
-constexpr StartingValue k1Sum[] = {pick(1043, 1, 1055, "summary by cp with only totals printed")};
+constexpr StartingValue k1Sum[] = {
+    pick(ids::record_1sum::kKk, 1, ids::record_1sum::kKkDescription, "summary by cp with only totals printed"),
+};
 
 constexpr StartingValue k1Srt[] = {
-    pick(1045, 1, 1056, "listing of rights in priority order"),
-    pick(1046, 1, 1057, "instream flow rights are not included"),
+    pick(ids::record_1srt::kKk, 1, ids::record_1srt::kKkDescription, "listing of rights in priority order"),
+    pick(ids::record_1srt::kIff, 1, ids::record_1srt::kIffDescription, "instream flow rights are not included"),
 };
 
 constexpr StartingValue k2Bud[] = {
-    caret(1312),
-    put(1320, "0", 1313, "First year of MOR simulation is adopted"),
-    put(1321, "0", 1314, "Last year of MOR simulation is adopted"),
-    pick(1323, 1, 1315, "1CPT record ICP(I) array is not used"),
-    pick(1324, 1, 1316, "Beginning storage is zero or preceding end-of-year"),
-    pick(1325, 1, 1317, "No adjustments are made to negative inflows"),
-    pick(1326, 1, 1318, "Control point water budget table is not created"),
-    pick(1327, 2, 1319, "River basin water budget table is created for outlet(s)"),
+    caret(ids::record_2bud::kCpBud),
+    put(ids::record_2bud::kYrFirst, "0", ids::record_2bud::kYrFirstDescription,
+        "First year of MOR simulation is adopted"),
+    put(ids::record_2bud::kYrLast, "0", ids::record_2bud::kYrLastDescription, "Last year of MOR simulation is adopted"),
+    pick(ids::record_2bud::kIcpi, 1, ids::record_2bud::kIcpiDescription, "1CPT record ICP(I) array is not used"),
+    pick(ids::record_2bud::kBegSto, 1, ids::record_2bud::kBegStoDescription,
+         "Beginning storage is zero or preceding end-of-year"),
+    pick(ids::record_2bud::kNegInf, 1, ids::record_2bud::kNegInfDescription,
+         "No adjustments are made to negative inflows"),
+    pick(ids::record_2bud::kCpOut, 1, ids::record_2bud::kCpOutDescription,
+         "Control point water budget table is not created"),
+    pick(ids::record_2bud::kBasin, 2, ids::record_2bud::kBasinDescription,
+         "River basin water budget table is created for outlet(s)"),
 };
 
 constexpr StartingValue k2Scp[] = {
-    pick(1047, 1, 1057, "annual table"),
-    pick(1048, 9, 1058, "develop tables for all control points"),
-    caret(1049),
+    pick(ids::record_2scp::kMnan, 1, ids::record_2scp::kMnanDescription, "annual table"),
+    pick(ids::record_2scp::kNum, 9, ids::record_2scp::kNumDescription, "develop tables for all control points"),
+    caret(ids::record_2scp::kIden),
 };
 
 constexpr StartingValue k2Swr[] = {
-    pick(1051, 1, 1059, "annual table"),
-    pick(1052, 9, 1066, "develop tables for all water rights"),
-    caret(1053),
+    pick(ids::record_2swr::kMnan, 1, ids::record_2swr::kMnanDescription, "annual table"),
+    pick(ids::record_2swr::kNum, 9, ids::record_2swr::kNumDescription, "develop tables for all water rights"),
+    caret(ids::record_2swr::kIden),
 };
 
 constexpr StartingValue k2Sgp[] = {
-    pick(1061, 1, 1064, "annual table"),
-    pick(1062, 1, 1065, "develop tables for water rights groups to follow"),
-    caret(1063),
+    pick(ids::record_2sgp::kMnan, 1, ids::record_2sgp::kMnanDescription, "annual table"),
+    pick(ids::record_2sgp::kNum, 1, ids::record_2sgp::kNumDescription,
+         "develop tables for water rights groups to follow"),
+    caret(ids::record_2sgp::kIden),
 };
 
 constexpr StartingValue k2Sre[] = {
-    pick(1068, 1, 1069, "annual table"),
-    pick(1070, 9, 1071, "develop tables for all reservoirs"),
-    caret(1072),
+    pick(ids::record_2sre::kMnan, 1, ids::record_2sre::kMnanDescription, "annual table"),
+    pick(ids::record_2sre::kNum, 9, ids::record_2sre::kNumDescription, "develop tables for all reservoirs"),
+    caret(ids::record_2sre::kIden),
 };
 
-constexpr StartingValue k2Sba[] = {pick(1074, 1, 1075, "annual table")};
+constexpr StartingValue k2Sba[] = {
+    pick(ids::record_2sba::kMnan, 1, ids::record_2sba::kMnanDescription, "annual table"),
+};
 
 constexpr StartingValue k2Rel[] = {
-    pick(1084, 1, 1085, "all months are included in the computations"),
-    pick(1077, 1, 1078, "N=number of months with non-zero targets"),
-    pick(1079, 1, 1080, "table includes selected control points"),
-    pick(1086, 9, 1087, "table includes all type indetifiers"),
-    pick(1081, 1, 1082, "optional supplemental table is not created"),
+    pick(ids::record_2rel::kMon, 1, ids::record_2rel::kMonDescription, "all months are included in the computations"),
+    pick(ids::record_2rel::kRFlag, 1, ids::record_2rel::kRFlagDescription, "N=number of months with non-zero targets"),
+    pick(ids::record_2rel::kId, 1, ids::record_2rel::kIdDescription, "table includes selected control points"),
+    pick(ids::record_2rel::kNum, 9, ids::record_2rel::kNumDescription, "table includes all type indetifiers"),
+    pick(ids::record_2rel::kTar, 1, ids::record_2rel::kTarDescription, "optional supplemental table is not created"),
 };
 
-constexpr StartingValue k2Ret[] = {pick(1266, 1, 1264, "enter annual diversion or hydropower target")};
+constexpr StartingValue k2Ret[] = {
+    pick(ids::record_2ret::kTar, 1, ids::record_2ret::kTarDescription, "enter annual diversion or hydropower target"),
+};
 
 constexpr StartingValue k2Fre[] = {
-    pick(1085, 1, 1086, "naturalized flows"),
-    pick(1089, 1, 1090, "All months are included in the computations"),
-    pick(1087, 9, 1088, "include all control pts, rights or reservoirs in table"),
-    pick(1388, 1, 1091, "frequency table is created in standard row format"),
-    pick(1389, 1, 1092, "relative frequency P=(n/N) 100%"),
-    pick(1390, 1, 1093, "moving average/total option is not adopted"),
-    caret(1391),
-    caret(1392),
-    caret(1393),
+    pick(ids::record_2fre::kVariable, 1, ids::record_2fre::kVariableDescription, "naturalized flows"),
+    pick(ids::record_2fre::kMon, 1, ids::record_2fre::kMonDescription, "All months are included in the computations"),
+    pick(ids::record_2fre::kNum, 9, ids::record_2fre::kNumDescription,
+         "include all control pts, rights or reservoirs in table"),
+    pick(ids::record_2fre::kTable, 1, ids::record_2fre::kTableDescription,
+         "frequency table is created in standard row format"),
+    pick(ids::record_2fre::kMethod, 1, ids::record_2fre::kMethodDescription, "relative frequency P=(n/N) 100%"),
+    pick(ids::record_2fre::kMat, 1, ids::record_2fre::kMatDescription, "moving average/total option is not adopted"),
+    caret(ids::record_2fre::kTime),
+    caret(ids::record_2fre::kXf),
+    caret(ids::record_2fre::kAf),
 };
 
 // The identifier row is labelled for the starting Variable 1: a
 // six-character identifier in columns 17-24, the values from column 25.
 constexpr StartingValue k2Frq[] = {
-    pick(1093, 1, 1096, "All months are included in the computations"),
-    pick(1090, 1, 1091, "naturalized flows"),
-    pick(1092, 1),
-    caret(1094),
-    caret(1095),
-    put(1002, "17 - 24"),
-    put(1178, "IDEN"),
-    put(1001, "2x,A6"),
-    put(1003, "25 - 80"),
+    pick(ids::record_2frq::kMonth, 1, ids::record_2frq::kMonthDescription,
+         "All months are included in the computations"),
+    pick(ids::record_2frq::kVariable, 1, ids::record_2frq::kVariableDescription, "naturalized flows"),
+    pick(ids::record_2frq::kNm, 1),
+    caret(ids::record_2frq::kIden),
+    caret(ids::record_2frq::kQf),
+    put(ids::record_2frq::kIdenColumns, "17 - 24"),
+    put(ids::record_2frq::kIdenVariable, "IDEN"),
+    put(ids::record_2frq::kIdenFormat, "2x,A6"),
+    put(ids::record_2frq::kQfColumns, "25 - 80"),
 };
 
 constexpr StartingValue k2Res[] = {
-    pick(1301, 1, 1295, "All three tables are created"),
-    pick(1300, 1, 1293, "All months are included in the computations"),
-    pick(1097, 1, 1180, "number of reservoirs"),
-    caret(1099),
-    caret(1100),
-    caret(1102),
+    pick(ids::record_2res::kTable, 1, ids::record_2res::kTableDescription, "All three tables are created"),
+    pick(ids::record_2res::kMonth, 1, ids::record_2res::kMonthDescription,
+         "All months are included in the computations"),
+    pick(ids::record_2res::kNum, 1, ids::record_2res::kNumDescription, "number of reservoirs"),
+    caret(ids::record_2res::kIden),
+    caret(ids::record_2res::kC1),
+    caret(ids::record_2res::kC2),
 };
 
 // A new IDEN record starts with control point identifiers; setting the
 // button labels the rows for that layout.
 constexpr StartingValue kIden[] = {
-    {.control = 1349, .check = true},
-    caret(1346), caret(1355), caret(1360), caret(1365), caret(1370), caret(1375), caret(1380), caret(1385),
+    {.control = ids::record_iden::kLayoutControlPoints, .check = true},
+    caret(ids::record_iden::kValue1), caret(ids::record_iden::kValue2), caret(ids::record_iden::kValue3),
+    caret(ids::record_iden::kValue4), caret(ids::record_iden::kValue5), caret(ids::record_iden::kValue6),
+    caret(ids::record_iden::kValue7), caret(ids::record_iden::kValue8),
 };
 
 constexpr StartingValue kSeries[] = {
-    pick(1101, 1, 1104, "do not develop annual row/monthly column table"),
-    pick(1103, 1, 1105, "do not develop columnar plot table"),
-    pick(1102, 1, 1106, "write columns; next record starts a new table"),
-    pick(1107, 1, 1108, "develop tables for control points"),
-    pick(1109, 9, 1110, "include all of type ID's in table"),
-    caret(1111),
-    put(1182, " "),
-    put(1183, " "),
-    put(1184, " "),
-    pick(1112, 1, 1113, "standard number of digits"),
-    pick(1114, 1, 1115, "moving average/total option is not adopted"),
-    put(1328, " ", 1329, "number of months for moving averages or totals"),
-    put(1308, "0", 1117, "default multiplier factor = 1.0"),
-    put(1339, "0", 1340, "default addition factor = 0.0"),
+    pick(ids::record_series::kTa, 1, ids::record_series::kTaDescription,
+         "do not develop annual row/monthly column table"),
+    pick(ids::record_series::kPt, 1, ids::record_series::kPtDescription, "do not develop columnar plot table"),
+    pick(ids::record_series::kMore, 1, ids::record_series::kMoreDescription,
+         "write columns; next record starts a new table"),
+    pick(ids::record_series::kId, 1, ids::record_series::kIdDescription, "develop tables for control points"),
+    pick(ids::record_series::kNum, 9, ids::record_series::kNumDescription, "include all of type ID's in table"),
+    caret(ids::record_series::kIden),
+    put(ids::record_series::kIdenColumns, " "),
+    put(ids::record_series::kIdenVariable, " "),
+    put(ids::record_series::kIdenFormat, " "),
+    pick(ids::record_series::kDecimal, 1, ids::record_series::kDecimalDescription, "standard number of digits"),
+    pick(ids::record_series::kMat, 1, ids::record_series::kMatDescription,
+         "moving average/total option is not adopted"),
+    put(ids::record_series::kTime, " ", ids::record_series::kTimeDescription,
+        "number of months for moving averages or totals"),
+    put(ids::record_series::kXf, "0", ids::record_series::kXfDescription, "default multiplier factor = 1.0"),
+    put(ids::record_series::kAf, "0", ids::record_series::kAfDescription, "default addition factor = 0.0"),
 };
 
 constexpr StartingValue kType3[] = {
-    caret(1114),
-    pick(1115, 1, 1116, "streamflow records grouped by control point"),
-    caret(1117),
+    caret(ids::record_type3::kCdOut),
+    pick(ids::record_type3::kHec, 1, ids::record_type3::kHecDescription, "streamflow records grouped by control point"),
+    caret(ids::record_type3::kInFac),
 };
 
-constexpr StartingValue k4Swr[] = {pick(1117, 1, 1118, "annual table"), pick(1119, 1), caret(1121)};
+constexpr StartingValue k4Swr[] = {
+    pick(ids::record_4swr::kMnan, 1, ids::record_4swr::kMnanDescription, "annual table"),
+    pick(ids::record_4swr::kNum, 1),
+    caret(ids::record_4swr::kIden),
+};
 
-constexpr StartingValue k4Sgp[] = {pick(1123, 1, 1124, "annual table"), pick(1125, 1), caret(1126)};
+constexpr StartingValue k4Sgp[] = {
+    pick(ids::record_4sgp::kMnan, 1, ids::record_4sgp::kMnanDescription, "annual table"),
+    pick(ids::record_4sgp::kNum, 1),
+    caret(ids::record_4sgp::kIden),
+};
 
 constexpr StartingValue k4Zzf[] = {
-    pick(1394, 1, 1397, "Available flows"),
-    pick(1395, 1, 1398, "All months for which the analysis is performed"),
-    pick(1396, 1, 1399, "Tables for all control points included in the ZZZ file"),
+    pick(ids::record_4zzf::kVar, 1, ids::record_4zzf::kVarDescription, "Available flows"),
+    pick(ids::record_4zzf::kMon, 1, ids::record_4zzf::kMonDescription,
+         "All months for which the analysis is performed"),
+    pick(ids::record_4zzf::kNum, 1, ids::record_4zzf::kNumDescription,
+         "Tables for all control points included in the ZZZ file"),
 };
 
 constexpr StartingValue k4Zzz[] = {
-    pick(1402, 1, 1408, "Do not develop annual row/monthly column table"),
-    pick(1403, 1, 1409, "Do not activate either DSS or text file option"),
-    pick(1404, 1, 1410, "Write columns; next record starts a new table"),
-    pick(1405, 1, 1411, "Available flows"),
-    pick(1406, 9, 1412, "Tables for all control points included in ZZZ file"),
-    caret(1407),
+    pick(ids::record_4zzz::kTa, 1, ids::record_4zzz::kTaDescription, "Do not develop annual row/monthly column table"),
+    pick(ids::record_4zzz::kPt, 1, ids::record_4zzz::kPtDescription, "Do not activate either DSS or text file option"),
+    pick(ids::record_4zzz::kMore, 1, ids::record_4zzz::kMoreDescription,
+         "Write columns; next record starts a new table"),
+    pick(ids::record_4zzz::kVar, 1, ids::record_4zzz::kVarDescription, "Available flows"),
+    pick(ids::record_4zzz::kNum, 9, ids::record_4zzz::kNumDescription,
+         "Tables for all control points included in ZZZ file"),
+    caret(ids::record_4zzz::kRight),
 };
 
 constexpr DialogSetup kSetups[] = {
-    {109, kTitl},  {112, kComm},  {221, kFile},  {200, kUnit},  {201, k1Cpt},   {115, k1Rec},
-    {117, k1Sum},  {119, k1Srt},  {219, k2Bud},  {121, k2Scp},  {123, k2Swr},   {125, k2Sgp},
-    {127, k2Sre},  {129, k2Sba},  {131, k2Rel},  {204, k2Ret},  {136, k2Fre},   {138, k2Frq},
-    {140, k2Res},  {223, kIden},  {142, kSeries}, {144, kType3}, {146, k4Swr},  {148, k4Sgp},
-    {224, k4Zzf},  {226, k4Zzz},
+    {ids::record_titl::kDialog, kTitl},
+    {ids::record_comm::kDialog, kComm},
+    {ids::record_file::kDialog, kFile},
+    {ids::record_unit::kDialog, kUnit},
+    {ids::record_1cpt::kDialog, k1Cpt},
+    {ids::record_1rec::kDialog, k1Rec},
+    {ids::record_1sum::kDialog, k1Sum},
+    {ids::record_1srt::kDialog, k1Srt},
+    {ids::record_2bud::kDialog, k2Bud},
+    {ids::record_2scp::kDialog, k2Scp},
+    {ids::record_2swr::kDialog, k2Swr},
+    {ids::record_2sgp::kDialog, k2Sgp},
+    {ids::record_2sre::kDialog, k2Sre},
+    {ids::record_2sba::kDialog, k2Sba},
+    {ids::record_2rel::kDialog, k2Rel},
+    {ids::record_2ret::kDialog, k2Ret},
+    {ids::record_2fre::kDialog, k2Fre},
+    {ids::record_2frq::kDialog, k2Frq},
+    {ids::record_2res::kDialog, k2Res},
+    {ids::record_iden::kDialog, kIden},
+    {ids::record_series::kDialog, kSeries},
+    {ids::record_type3::kDialog, kType3},
+    {ids::record_4swr::kDialog, k4Swr},
+    {ids::record_4sgp::kDialog, k4Sgp},
+    {ids::record_4zzf::kDialog, k4Zzf},
+    {ids::record_4zzz::kDialog, k4Zzz},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
 
 namespace tarnex::tin {
@@ -10,26 +11,31 @@ namespace {
 
 using sv = std::string_view;
 
-constexpr int kSeriesDialog = 142;
-constexpr int kType3Dialog = 144;
-
 constexpr RecordType kRecordTypes[] = {
-    {"TITL", 109}, {"COMM", 112}, {"PAGE", 113}, {"FILE", 221}, {"UNIT", 200}, {"TEST", 216}, {"ENDF", 114},
-    {"1CPT", 201}, {"1LEN", 217}, {"1REC", 115}, {"1SRT", 119}, {"1SUM", 117},
-    {"IDEN", 223},
-    {"2ASF", kSeriesDialog}, {"2CLC", kSeriesDialog}, {"2CLO", kSeriesDialog}, {"2CPI", kSeriesDialog},
-    {"2DEP", kSeriesDialog}, {"2DIV", kSeriesDialog}, {"2EPD", kSeriesDialog}, {"2EVA", kSeriesDialog},
-    {"2EVR", kSeriesDialog}, {"2HPE", kSeriesDialog}, {"2HPS", kSeriesDialog}, {"2IFS", kSeriesDialog},
-    {"2IFT", kSeriesDialog}, {"2NAT", kSeriesDialog}, {"2RAH", kSeriesDialog}, {"2REG", kSeriesDialog},
-    {"2RFL", kSeriesDialog}, {"2RFR", kSeriesDialog}, {"2RID", kSeriesDialog}, {"2RIR", kSeriesDialog},
-    {"2RNA", kSeriesDialog}, {"2ROR", kSeriesDialog}, {"2SHT", kSeriesDialog}, {"2STO", kSeriesDialog},
-    {"2TAR", kSeriesDialog}, {"2UNA", kSeriesDialog}, {"2URR", kSeriesDialog}, {"2WSE", kSeriesDialog},
-    {"2XAV", kSeriesDialog},
-    {"2REL", 131}, {"2RET", 204}, {"2FRE", 136}, {"2FRQ", 138}, {"2RES", 140},
-    {"2SBA", 129}, {"2SCP", 121}, {"2SGP", 125}, {"2SRE", 127}, {"2SWR", 123}, {"2BUD", 219},
-    {"3DEP", kType3Dialog}, {"3NAT", kType3Dialog}, {"3REG", kType3Dialog}, {"3UNA", kType3Dialog},
-    {"3U+D", kType3Dialog}, {"3EPD", kType3Dialog},
-    {"4SGP", 148}, {"4SWR", 146}, {"4ZZF", 224}, {"4ZZZ", 226},
+    {"TITL", ids::record_titl::kDialog}, {"COMM", ids::record_comm::kDialog}, {"PAGE", ids::record_page::kDialog},
+    {"FILE", ids::record_file::kDialog}, {"UNIT", ids::record_unit::kDialog}, {"TEST", ids::record_test::kDialog},
+    {"ENDF", ids::record_endf::kDialog},
+    {"1CPT", ids::record_1cpt::kDialog}, {"1LEN", ids::record_1len::kDialog}, {"1REC", ids::record_1rec::kDialog},
+    {"1SRT", ids::record_1srt::kDialog}, {"1SUM", ids::record_1sum::kDialog},
+    {"IDEN", ids::record_iden::kDialog},
+    {"2ASF", ids::record_series::kDialog}, {"2CLC", ids::record_series::kDialog}, {"2CLO", ids::record_series::kDialog},
+    {"2CPI", ids::record_series::kDialog}, {"2DEP", ids::record_series::kDialog}, {"2DIV", ids::record_series::kDialog},
+    {"2EPD", ids::record_series::kDialog}, {"2EVA", ids::record_series::kDialog}, {"2EVR", ids::record_series::kDialog},
+    {"2HPE", ids::record_series::kDialog}, {"2HPS", ids::record_series::kDialog}, {"2IFS", ids::record_series::kDialog},
+    {"2IFT", ids::record_series::kDialog}, {"2NAT", ids::record_series::kDialog}, {"2RAH", ids::record_series::kDialog},
+    {"2REG", ids::record_series::kDialog}, {"2RFL", ids::record_series::kDialog}, {"2RFR", ids::record_series::kDialog},
+    {"2RID", ids::record_series::kDialog}, {"2RIR", ids::record_series::kDialog}, {"2RNA", ids::record_series::kDialog},
+    {"2ROR", ids::record_series::kDialog}, {"2SHT", ids::record_series::kDialog}, {"2STO", ids::record_series::kDialog},
+    {"2TAR", ids::record_series::kDialog}, {"2UNA", ids::record_series::kDialog}, {"2URR", ids::record_series::kDialog},
+    {"2WSE", ids::record_series::kDialog}, {"2XAV", ids::record_series::kDialog},
+    {"2REL", ids::record_2rel::kDialog}, {"2RET", ids::record_2ret::kDialog}, {"2FRE", ids::record_2fre::kDialog},
+    {"2FRQ", ids::record_2frq::kDialog}, {"2RES", ids::record_2res::kDialog}, {"2SBA", ids::record_2sba::kDialog},
+    {"2SCP", ids::record_2scp::kDialog}, {"2SGP", ids::record_2sgp::kDialog}, {"2SRE", ids::record_2sre::kDialog},
+    {"2SWR", ids::record_2swr::kDialog}, {"2BUD", ids::record_2bud::kDialog},
+    {"3DEP", ids::record_type3::kDialog}, {"3NAT", ids::record_type3::kDialog}, {"3REG", ids::record_type3::kDialog},
+    {"3UNA", ids::record_type3::kDialog}, {"3U+D", ids::record_type3::kDialog}, {"3EPD", ids::record_type3::kDialog},
+    {"4SGP", ids::record_4sgp::kDialog}, {"4SWR", ids::record_4swr::kDialog}, {"4ZZF", ids::record_4zzf::kDialog},
+    {"4ZZZ", ids::record_4zzz::kDialog},
 };
 
 constexpr sv kMisc[] = {"", "TITL", "COMM", "PAGE", "FILE", "UNIT", "TEST", "ENDF"};
@@ -45,8 +51,9 @@ constexpr sv kType3[] = {"", "3DEP", "3NAT", "3REG", "3UNA", "3U+D", "3EPD"};
 constexpr sv kType4[] = {"", "4SGP", "4SWR", "4ZZF", "4ZZZ"};
 
 constexpr RecordTypeList kLists[] = {
-    {1257, "Misc", kMisc}, {1262, "Type 1", kType1}, {1263, "Type 2", kType2},
-    {1264, "Type 3", kType3}, {1265, "Type 4", kType4},
+    {ids::tin_editor::kMiscList, "Misc", kMisc},   {ids::tin_editor::kType1List, "Type 1", kType1},
+    {ids::tin_editor::kType2List, "Type 2", kType2}, {ids::tin_editor::kType3List, "Type 3", kType3},
+    {ids::tin_editor::kType4List, "Type 4", kType4},
 };
 
 }  // namespace

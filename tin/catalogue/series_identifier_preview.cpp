@@ -4,18 +4,13 @@
 #include <string_view>
 
 #include "base/fixed_text.h"
+#include "resources/dialog_ids.h"
 #include "tin/catalogue/free_format_integer.h"
 
 namespace tarnex::tin {
 namespace {
 
-constexpr int kType = 1107;
-constexpr int kTypeDescription = 1108;
-constexpr int kCount = 1109;
-constexpr int kCountDescription = 1110;
-constexpr int kPreviewColumns = 1182;
-constexpr int kPreviewVariable = 1183;
-constexpr int kPreviewFormat = 1184;
+namespace series = ids::record_series;
 
 constexpr std::string_view kToFollow = "number of identifiers to follow";
 constexpr std::string_view kFromPreviousRecord = "table includes ABS(NUM) of type ID's of previous record";
@@ -41,44 +36,44 @@ std::optional<int> integer_in(const ui::Dialog& dialog, int control) {
 
 // Null for an ID outside 0 to 3 or one that is not a number.
 const TypeLabels* type_labels(const ui::Dialog& dialog) {
-  const auto id = integer_in(dialog, kType);
+  const auto id = integer_in(dialog, series::kId);
   return id && *id >= 0 && *id < static_cast<int>(std::size(kTypes)) ? &kTypes[*id] : nullptr;
 }
 
 void preview(ui::Dialog& dialog, const TypeLabels& labels) {
-  dialog.set_text(kTypeDescription, labels.description);
-  dialog.set_text(kPreviewColumns, labels.columns);
-  dialog.set_text(kPreviewVariable, labels.variable);
-  dialog.set_text(kPreviewFormat, labels.format);
+  dialog.set_text(series::kIdDescription, labels.description);
+  dialog.set_text(series::kIdenColumns, labels.columns);
+  dialog.set_text(series::kIdenVariable, labels.variable);
+  dialog.set_text(series::kIdenFormat, labels.format);
 }
 
 void no_line(ui::Dialog& dialog) {
-  dialog.set_text(kPreviewColumns, kNoLine);
-  dialog.set_text(kPreviewVariable, kNoLine);
-  dialog.set_text(kPreviewFormat, kNoLine);
+  dialog.set_text(series::kIdenColumns, kNoLine);
+  dialog.set_text(series::kIdenVariable, kNoLine);
+  dialog.set_text(series::kIdenFormat, kNoLine);
 }
 
 void blank_preview(ui::Dialog& dialog) {
-  dialog.set_text(kTypeDescription, kNoLine);
+  dialog.set_text(series::kIdDescription, kNoLine);
   no_line(dialog);
 }
 
 void from_previous_record(ui::Dialog& dialog) {
-  dialog.set_text(kCountDescription, kFromPreviousRecord);
+  dialog.set_text(series::kNumDescription, kFromPreviousRecord);
   no_line(dialog);
 }
 
 // A count of 0 asks for every identifier of the type: no IDEN line.
 void all_of_type(ui::Dialog& dialog, const TypeLabels& labels) {
-  dialog.set_text(kTypeDescription, labels.description);
-  dialog.set_text(kCountDescription, kAllOfType);
+  dialog.set_text(series::kIdDescription, labels.description);
+  dialog.set_text(series::kNumDescription, kAllOfType);
   no_line(dialog);
 }
 
 // Water right groups must be listed: the count becomes 1, and says so.
 void one_to_follow(ui::Dialog& dialog, const TypeLabels& labels) {
-  dialog.set_text(kCount, "1");
-  dialog.set_text(kCountDescription, kToFollow);
+  dialog.set_text(series::kNum, "1");
+  dialog.set_text(series::kNumDescription, kToFollow);
   preview(dialog, labels);
 }
 
@@ -86,11 +81,11 @@ void one_to_follow(ui::Dialog& dialog, const TypeLabels& labels) {
 
 void series_identifier_type_chosen(ui::Dialog& dialog) {
   const auto* labels = type_labels(dialog);
-  const auto count = integer_in(dialog, kCount);
+  const auto count = integer_in(dialog, series::kNum);
   if (!labels || !count) return;
   if (*count < 0) {
     // The previous record's identifiers are of this type all the same.
-    dialog.set_text(kTypeDescription, labels->description);
+    dialog.set_text(series::kIdDescription, labels->description);
     from_previous_record(dialog);
   } else if (*count >= 1) {
     preview(dialog, *labels);
@@ -102,11 +97,11 @@ void series_identifier_type_chosen(ui::Dialog& dialog) {
 }
 
 void series_identifier_count_chosen(ui::Dialog& dialog) {
-  const auto count = integer_in(dialog, kCount);
+  const auto count = integer_in(dialog, series::kNum);
   if (!count) return;
   const auto* labels = type_labels(dialog);
   if (*count >= 1) {
-    dialog.set_text(kCountDescription, kToFollow);
+    dialog.set_text(series::kNumDescription, kToFollow);
     if (labels) {
       preview(dialog, *labels);
     } else {
@@ -117,7 +112,7 @@ void series_identifier_count_chosen(ui::Dialog& dialog) {
   } else if (labels && labels->needs_count) {
     one_to_follow(dialog, *labels);
   } else {
-    dialog.set_text(kCountDescription, kAllOfType);
+    dialog.set_text(series::kNumDescription, kAllOfType);
     no_line(dialog);
   }
 }

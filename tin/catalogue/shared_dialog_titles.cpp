@@ -10,7 +10,7 @@ struct SharedTitle {
 };
 
 constexpr SharedTitle kTitles[] = {
-    // Type 2 time series, dialog 142
+    // Type 2 time series, ids::record_series
     {"2NAT", "2NAT record - Naturalized Streamflow, (CPs)"},
     {"2REG", "2REG record - Regulated Streamflow, (CPs)"},
     {"2UNA", "2UNA record - Unappropriated Streamflow, (CPs)"},
@@ -40,7 +40,7 @@ constexpr SharedTitle kTitles[] = {
     {"2EPD", "2EPD record - Adjusted Evaporation-Precipitation Depths, (RES)"},
     {"2EVR", "2EVR record - Evaporation-Precipitation Depths from EV Records, (RES)"},
     {"2WSE", "2WSE record - Reservoir Water Surface Elevation, (RES)"},
-    // Type 3, dialog 144
+    // Type 3, ids::record_type3
     {"3NAT", "3NAT record - Naturalized Streamflows"},
     {"3UNA", "3UNA record - Unappropriated Streamflows"},
     {"3REG", "3REG record - Regulated Streamflows"},

@@ -1,7 +1,7 @@
 #pragma once
-// Dialogs 142 and 144 serve several record types: the type they hold is
-// shown in their title and in the read-only field that gives the record's
-// columns 1-4.
+// The time-series and type 3 dialogs serve several record types: the type
+// they hold is shown in their title and in the read-only field that gives
+// the record's columns 1-4.
 
 #include <optional>
 #include <string_view>

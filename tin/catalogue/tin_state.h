@@ -1,7 +1,7 @@
 #pragma once
 // The process-wide state of the TIN editor: the record list and the IDEN
-// record held by dialog 223. It lives as long as the program, so that the
-// editor, its record dialogs and their callbacks share it.
+// record held by the IDEN dialog. It lives as long as the program, so that
+// the editor, its record dialogs and their callbacks share it.
 
 #include <string>
 
@@ -11,7 +11,7 @@ namespace tarnex::tin {
 
 struct TinState {
   RecordList records;
-  // Columns 5-256 of the IDEN record loaded into dialog 223.
+  // Columns 5-256 of the IDEN record loaded into the IDEN dialog.
   std::string IDEN_TEXT = std::string(252, ' ');
   // Identifier layout of that record: 0 type and count (I4, I4), 1 control
   // points or reservoirs (2x,A6), 2 water rights (A16), 3 water right groups
