@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
           command.folder.empty() ? tarnex::default_demo_folder(std::getenv("HOME")) : std::filesystem::path(command.folder);
       const auto demo = tarnex::installed_demo(std::filesystem::read_symlink("/proc/self/exe"));
       if (const auto failure = tarnex::make_demo_folder(folder, demo); !failure.empty()) return refuse(failure);
-      std::cout << "tarnex: made the demo folder " << std::filesystem::absolute(folder).string() << '\n';
+      // flushed at once: a log read while Tarnex runs shows it
+      std::cout << "tarnex: made the demo folder " << std::filesystem::absolute(folder).string() << std::endl;
       if (!enter(folder)) return tarnex::kCommandLineError;
       break;
     }
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName("Tarnex");
   QApplication::setApplicationName("tarnex");
-  QGuiApplication::setDesktopFileName("org.example.Tarnex");
+  QGuiApplication::setDesktopFileName("org.example.tarnex");
   if (command.action == Action::kStart && command.folder.empty() && command.choose_folder) {
     const auto chosen = tarnex::choose_model_directory();
     if (!chosen) return 0;
