@@ -53,8 +53,6 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
-  QApplication::setOrganizationName("Tarnex");
-  QApplication::setApplicationName("tarnex");
   QGuiApplication::setDesktopFileName("org.example.tarnex");
   if (command.action == Action::kStart && command.folder.empty() && command.choose_folder) {
     const auto chosen = tarnex::choose_model_directory();
