@@ -1,10 +1,12 @@
 // The file-type filters in the real open-file dialog: a model's files show
 // whatever the letter case of their extension, and no others.
 
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QListView>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -24,8 +26,12 @@ QStringList listed(QFileDialog* dialog, int expected) {
   auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
   if (!view) return {"no list view"};
   QStringList names;
-  for (int tries = 0; tries < 300; ++tries) {
+  // The file system model fills the view from another thread: wait on a
+  // deadline, since processEvents returns at once when nothing is queued.
+  QDeadlineTimer deadline(10000);
+  while (!deadline.hasExpired()) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
     names.clear();
     const auto root = view->rootIndex();
     for (int row = 0; row < view->model()->rowCount(root); ++row) {
