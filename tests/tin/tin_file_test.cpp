@@ -57,6 +57,13 @@ TEST(ReadTinFile, SplitsLinesAndRefusesWhatIsNoTinFile) {
       {"257 lines", repeated("x\n", 257), Outcome::kTooManyLines, {}},
       {"257th line without line end", repeated("x\n", 256) + "y", Outcome::kTooManyLines, {}},
       {"257th line empty", repeated("x\n", 256) + "\n", Outcome::kTooManyLines, {}},
+      {"byte-order mark dropped", "\xEF\xBB\xBF" "TITL a\nENDF\n", Outcome::kRead, {"TITL a", "ENDF"}},
+      {"byte-order mark alone", "\xEF\xBB\xBF", Outcome::kRead, {}},
+      {"byte-order mark not counted in a line", "\xEF\xBB\xBF" + std::string(256, 'x'), Outcome::kRead,
+       {std::string(256, 'x')}},
+      {"byte-order mark inside kept", "COMM \xEF\xBB\xBF\n", Outcome::kRead, {"COMM \xEF\xBB\xBF"}},
+      {"byte-order mark on the second line kept", "TITL\n\xEF\xBB\xBF" "ENDF\n", Outcome::kRead,
+       {"TITL", "\xEF\xBB\xBF" "ENDF"}},
   };
   for (const auto& c : cases) {
     WorkingDirectory directory;
