@@ -1,11 +1,14 @@
 #include "tin/editor/tin_file_writer.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace tarnex::tin {
 namespace {
@@ -16,12 +19,12 @@ constexpr int kTemporaryNameTries = 100;
 
 // A file of a new name in the target's directory, so that the rename that
 // puts it in place never crosses file systems.
-std::FILE* create_beside(const fs::path& target, fs::path& temporary) {
+std::FILE* create_beside(const fs::path& target, fs::path& temporary, const char* extension = ".tmp") {
   std::random_device random;
   for (int i = 0; i < kTemporaryNameTries; ++i) {
     // Short, so that it fits wherever the target's own name fits.
     temporary = target;
-    temporary.replace_filename(".tarnex-" + std::to_string(random()) + ".tmp");
+    temporary.replace_filename(".tarnex-" + std::to_string(random()) + extension);
     // "x": never takes over a file that is already there.
     if (std::FILE* file = std::fopen(temporary.c_str(), "wx")) return file;
     if (errno != EEXIST) return nullptr;
@@ -38,6 +41,56 @@ bool write_lines(std::FILE* file, const RecordList& list) {
   }
   // On disk before it replaces the old file.
   return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+// Puts the whole file `from` into the open file `to`, on disk, and closes
+// `to`; false when any of it failed.
+bool copy_into(const fs::path& from, std::FILE* to) {
+  if (!to) return false;
+  bool copied = false;
+  if (std::FILE* source = std::fopen(from.c_str(), "rb")) {
+    std::vector<char> buffer(65536);
+    copied = true;
+    while (const auto n = std::fread(buffer.data(), 1, buffer.size(), source)) {
+      copied = copied && std::fwrite(buffer.data(), 1, n, to) == n;
+    }
+    copied = copied && !std::ferror(source) && std::fflush(to) == 0 && ::fsync(::fileno(to)) == 0;
+    std::fclose(source);
+  }
+  return std::fclose(to) == 0 && copied;
+}
+
+// A file with other names (hard links), or of an owner or group that a new
+// file of the editor's would not have, is written in place, so that it stays
+// the one file its other names and its owner know. Its old contents wait in
+// a copy beside it until the new ones are on disk, and go back into it when
+// writing fails; without room for the copy nothing is written.
+bool write_in_place(const fs::path& target, const RecordList& list) {
+  fs::path backup;
+  std::FILE* copy = create_beside(target, backup, ".bak");
+  if (!copy) return false;
+  // It holds another's file: for the editor's eyes only.
+  ::fchmod(::fileno(copy), S_IRUSR | S_IWUSR);
+  std::error_code ignored;
+  if (!copy_into(target, copy)) {
+    fs::remove(backup, ignored);
+    return false;
+  }
+  // "r+": the file itself, never a new one of its name.
+  std::FILE* file = std::fopen(target.c_str(), "r+b");
+  bool written = file && ::ftruncate(::fileno(file), 0) == 0 && write_lines(file, list);
+  if (file) written = std::fclose(file) == 0 && written;
+  // A copy that could not be put back stays: it is then the only whole old
+  // contents.
+  if (written || copy_into(backup, std::fopen(target.c_str(), "wb"))) fs::remove(backup, ignored);
+  return written;
+}
+
+// True when the file is to be written in place rather than replaced.
+bool keeps_identity(const fs::path& target) {
+  struct stat status {};
+  if (::stat(target.c_str(), &status) != 0) return false;
+  return status.st_nlink > 1 || status.st_uid != ::geteuid() || status.st_gid != ::getegid();
 }
 
 // A link keeps pointing at the file it names: the file it leads to is
@@ -59,6 +112,7 @@ bool write_tin_file(const std::string& name, const RecordList& list) {
   if (fs::exists(target, error) && (!fs::is_regular_file(target, error) || ::access(target.c_str(), W_OK) != 0)) {
     return false;
   }
+  if (keeps_identity(target)) return write_in_place(target, list);
   fs::path temporary;
   std::FILE* file = create_beside(target, temporary);
   if (!file) return false;
