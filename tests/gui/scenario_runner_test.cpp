@@ -108,6 +108,8 @@ class ScenarioRunnerTest : public QObject {
                                       "choose 116 #3\nexpect 116 gamma\nexpect-count 116 3\nexpect-count 114 2\n"
                                       "scroll 117 40\nwindow event 117 4\ntype 102\nexpect 102 \n"
                                       "click 107\nno-dialog\nwindow ended 107\n";
+    QTest::newRow("text beyond ASCII") << "menu Test | Open\ndialog 9001\ntype 102 basinü €\nexpect 102 basinü €\n"
+                                          "type 103 ñ\\n𝄞 x\nexpect 103 ñ\\n𝄞 x\nclick 107\nno-dialog\n";
     QTest::newRow("enter ends with the default button") << "menu Test | Open\ndialog 9001\ntype 102 X\\n\n"
                                                            "no-dialog\nwindow ended 1\n";
     QTest::newRow("message box") << "menu Test | Warn\nmessage Something\\nhappened\nwindow after box\n";

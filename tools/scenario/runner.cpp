@@ -53,6 +53,24 @@ void give_focus(QWidget* control) {
   control->setFocus(Qt::MouseFocusReason);
 }
 
+// ASCII characters are typed as their keys, as QTest knows them; the keys of
+// other characters are unknown to it, so they are sent as key events that
+// carry the character's text (a pair of surrogates when it needs two).
+void type_characters(QWidget* target, const QString& text) {
+  qsizetype k = 0;
+  while (k < text.size()) {
+    const QChar c = text.at(k);
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(target, static_cast<char>(c.unicode()));
+      ++k;
+      continue;
+    }
+    const qsizetype length = c.isHighSurrogate() && k + 1 < text.size() ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(k, length), Qt::NoModifier);
+    k += length;
+  }
+}
+
 void type_keys(QWidget* target, const std::string& text) {
   if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
   if (auto* edit = qobject_cast<QPlainTextEdit*>(target)) edit->selectAll();
@@ -63,7 +81,7 @@ void type_keys(QWidget* target, const std::string& text) {
   std::size_t start = 0;
   while (start <= text.size()) {
     const auto end = std::min(text.find('\n', start), text.size());
-    if (end > start) QTest::keyClicks(target, QString::fromUtf8(text.data() + start, static_cast<qsizetype>(end - start)));
+    type_characters(target, QString::fromUtf8(text.data() + start, static_cast<qsizetype>(end - start)));
     if (end == text.size()) break;
     QTest::keyClick(target, Qt::Key_Return);
     start = end + 1;
