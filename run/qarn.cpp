@@ -61,10 +61,7 @@ class ConsoleRun {
  private:
   bool active() const { return running_.exit_code() == kStillActive; }
 
-  // After Terminate the child is closed and the code Terminate set stays.
-  void read_exit_code() {
-    if (auto code = child_->exit_code()) running_.set_exit_code(*code);
-  }
+  void read_exit_code() { running_.read_exit_code(); }
 
   // The child's priority is the flow control: lower while its output waits
   // for the driver, higher while the driver waits for it.
@@ -134,7 +131,7 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
     ui.message_box(program->start_failure, "ERROR");
     return;
   }
-  running.set_child(child);
+  running.start(child);
   // The child's ends are the child's now; the driver keeps the other two.
   process::PipeEnd answers, output_end;
   if (input) {
@@ -148,7 +145,7 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
   ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child)).run();
   // The run is over: its pipes close with ConsoleRun and the child, already
   // reaped or ended by Terminate, is released.
-  running.set_child(nullptr);
+  running.finish();
 }
 
 }  // namespace tarnex
