@@ -53,8 +53,6 @@ class PipeEnd {
   std::size_t read(std::span<char> buffer);
   // Writes all of `bytes`; false when the reader has gone or the end is closed.
   bool write(std::string_view bytes);
-  // Waits until bytes can be read, at most `timeout`; false when none came.
-  bool wait_readable(std::chrono::milliseconds timeout);
   // Waits until bytes can be read or the pipe has ended, at most `timeout`.
   // A closed end has ended.
   PipeWait wait(std::chrono::milliseconds timeout);

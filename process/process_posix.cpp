@@ -107,12 +107,6 @@ bool PipeEnd::write(std::string_view bytes) {
   return true;
 }
 
-bool PipeEnd::wait_readable(std::chrono::milliseconds timeout) {
-  if (!is_open()) return false;
-  pollfd waiting{descriptor(handle_), POLLIN, 0};
-  return ::poll(&waiting, 1, static_cast<int>(timeout.count())) > 0 && (waiting.revents & POLLIN) != 0;
-}
-
 // A pipe without writers and without bytes reports a hang-up, not input.
 PipeWait PipeEnd::wait(std::chrono::milliseconds timeout) {
   if (!is_open()) return PipeWait::Ended;

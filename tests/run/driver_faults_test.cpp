@@ -43,7 +43,8 @@ class Faults : public DriverTest {
 
 TEST_F(Faults, EarlyExitTheAnswerFailsQuietlyAndTheRunEnds) {
   set_mode("early-exit");
-  // The program's own first wait: the child has gone before it is answered.
+  // Whether the answer reaches the pipe before the child has gone or after,
+  // it is never read.
   run(kMorRun, Pacing{});
   EXPECT_EQ(dir.read("MOR.answers"), "");
   EXPECT_EQ(rows_after(kFirstPrompt, 2), (std::vector<std::string>{"", "   BASIN"}));
