@@ -69,10 +69,13 @@ void TextModel::set_change_listener(std::function<void()> listener) {
 }
 
 // Copies each run of bytes between line ends at once: a model program may
-// print megabytes, and the window must keep up with it.
+// print megabytes, and the window must keep up with it. Each line end is
+// found by a search for one character, which the library does many bytes at
+// a time; a search for either of two goes byte by byte.
 void TextModel::put(std::string_view bytes) {
   while (!bytes.empty()) {
-    const auto end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    const auto line_end = std::min(bytes.find('\n'), bytes.size());
+    const auto end = std::min(bytes.substr(0, line_end).find('\r'), line_end);
     put_run(bytes.substr(0, end));
     if (end == bytes.size()) return;
     if (bytes[end] == '\n') new_row();

@@ -25,6 +25,13 @@ constexpr int kStillActive = 259;
 // A descriptor or handle of the platform; -1 is none.
 using NativeHandle = std::intptr_t;
 
+// What a wait on the read end of a pipe saw.
+enum class PipeWait {
+  Readable,  // bytes are waiting
+  Ended,     // nothing is waiting and no writer is left: nothing more can come
+  TimedOut,
+};
+
 // One end of an anonymous pipe, closed when dropped.
 class PipeEnd {
  public:
@@ -46,8 +53,9 @@ class PipeEnd {
   std::size_t read(std::span<char> buffer);
   // Writes all of `bytes`; false when the reader has gone or the end is closed.
   bool write(std::string_view bytes);
-  // Waits until bytes can be read, at most `timeout`; false when none came.
-  bool wait_readable(std::chrono::milliseconds timeout);
+  // Waits until bytes can be read or the pipe has ended, at most `timeout`.
+  // A closed end has ended.
+  PipeWait wait(std::chrono::milliseconds timeout);
 
  private:
   NativeHandle handle_ = -1;

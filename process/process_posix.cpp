@@ -107,10 +107,12 @@ bool PipeEnd::write(std::string_view bytes) {
   return true;
 }
 
-bool PipeEnd::wait_readable(std::chrono::milliseconds timeout) {
-  if (!is_open()) return false;
+// A pipe without writers and without bytes reports a hang-up, not input.
+PipeWait PipeEnd::wait(std::chrono::milliseconds timeout) {
+  if (!is_open()) return PipeWait::Ended;
   pollfd waiting{descriptor(handle_), POLLIN, 0};
-  return ::poll(&waiting, 1, static_cast<int>(timeout.count())) > 0 && (waiting.revents & POLLIN) != 0;
+  if (::poll(&waiting, 1, static_cast<int>(timeout.count())) <= 0) return PipeWait::TimedOut;
+  return (waiting.revents & POLLIN) != 0 ? PipeWait::Readable : PipeWait::Ended;
 }
 
 std::optional<Pipe> create_pipe() {

@@ -39,11 +39,7 @@ void MENU_GRAYOUTS(State& state, ui::Ui& ui) {
   ui.set_close_enabled(!busy);
 }
 
-void TERMINATE(RunningChild& running) {
-  // A signal carries no exit code: the code Tarnex reports is set here.
-  if (auto child = running.child()) child->terminate();
-  running.set_exit_code(0);
-}
+void TERMINATE(RunningChild& running) { running.terminate(); }
 
 void EXIT_TARNEX(State& state, ui::Ui& ui) {
   if (state.running.exit_code() == kStillActive) {

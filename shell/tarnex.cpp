@@ -82,15 +82,16 @@ void start_up(State& state, ui::Ui& ui, std::string_view directory) {
 
 void command_loop(State& state, const CommandOperations& operations) {
   while (!state.stop) {
-    const int code = state.pending_command;
-    auto operation = operations.find(code);
+    const State::Command command = state.command();
+    auto operation = operations.find(command.code);
     if (operation == operations.end()) {
-      state.wait_for_command(kIdlePollMilliseconds, code);
+      state.wait_for_command(kIdlePollMilliseconds, command.code);
       continue;
     }
     state.in_command = true;
     operation->second();
-    state.pending_command = kIdle;
+    // A choice the user made while the operation ended is not dropped.
+    state.finish_command(command);
     state.in_command = false;
   }
 }

@@ -23,7 +23,7 @@ namespace tarnex::test {
 using namespace std::chrono_literals;
 
 // Shorter waits than the program's; the driver's algorithm is the same.
-inline constexpr Pacing kQuick{100ms, 50ms, 100ms, 100ms};
+inline constexpr Pacing kQuick{.while_running = 50ms, .after_end = 100ms, .settle = 20ms, .enter_again = 100ms};
 
 // Every wait of these tests ends after this long at most.
 inline constexpr std::chrono::seconds kBound{60};

@@ -46,7 +46,7 @@ std::string read_all(Started& started) {
   std::array<char, 511> chunk;
   const auto deadline = std::chrono::steady_clock::now() + kBound;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (started.output.wait_readable(10ms)) {
+    if (started.output.wait(10ms) == PipeWait::Readable) {
       text.append(chunk.data(), started.output.read(chunk));
     } else if (started.child->exit_code() != kStillActive) {
       break;
@@ -141,6 +141,21 @@ TEST_F(Process, TheExitCodeIsStillActiveUntilTheChildEnds) {
   }
 }
 
+TEST(PipeEnd, AWaitTellsBytesFromTheEndOfThePipe) {
+  auto pipe = create_pipe();
+  ASSERT_TRUE(pipe);
+  EXPECT_EQ(pipe->read.wait(0ms), PipeWait::TimedOut);
+  ASSERT_TRUE(pipe->write.write("x"));
+  EXPECT_EQ(pipe->read.wait(0ms), PipeWait::Readable);
+  pipe->write.close();
+  EXPECT_EQ(pipe->read.wait(0ms), PipeWait::Readable) << "bytes left after the writer has gone";
+  std::array<char, 8> chunk;
+  EXPECT_EQ(pipe->read.read(chunk), 1u);
+  EXPECT_EQ(pipe->read.wait(kBound), PipeWait::Ended);
+  pipe->read.close();
+  EXPECT_EQ(pipe->read.wait(kBound), PipeWait::Ended);
+}
+
 TEST_F(Process, WritingToAChildThatHasGoneFailsQuietly) {
   auto started = start_with_pipes(script("gone", "exit 0\n"));
   ASSERT_TRUE(started.child);
@@ -153,7 +168,7 @@ TEST_F(Process, TerminateEndsTheWholeGroupAndClosesTheChild) {
   ASSERT_TRUE(started.child);
   std::string helper;
   std::array<char, 64> chunk;
-  while (!helper.ends_with('\n') && started.output.wait_readable(kBound)) {
+  while (!helper.ends_with('\n') && started.output.wait(kBound) == PipeWait::Readable) {
     const std::size_t got = started.output.read(chunk);
     if (got == 0) break;
     helper.append(chunk.data(), got);
