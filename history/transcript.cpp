@@ -1,0 +1,102 @@
+#include "history/transcript.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace tarnex::history {
+namespace {
+
+// A value stays on its line: a line break in a directory name would start
+// a header line of its own.
+std::string one_line(std::string_view value) {
+  std::string line(value);
+  for (char& c : line) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return line;
+}
+
+std::string answer_line(const RunAnswer& answer) {
+  return std::string(answer.root ? "Root of " : "Replace for ") + one_line(answer.label) + ": " +
+         one_line(answer.value) + "\n";
+}
+
+}  // namespace
+
+std::string header_text(const TranscriptHeader& header) {
+  std::string text = std::string(kTitleLine) + "\n";
+  text += "Program: " + one_line(header.program) + "\n";
+  text += "Run code: " + std::to_string(header.run_code) + "\n";
+  text += "Dialog: " + std::to_string(header.dialog_code) + "\n";
+  text += "Directory: " + one_line(header.directory) + "\n";
+  if (header.started) text += "Started: " + time_text(*header.started) + "\n";
+  for (const auto& answer : header.answers) text += answer_line(answer);
+  text += std::string(kOutputLine) + "\n";
+  return text;
+}
+
+std::string trailer_text(std::uint64_t output_bytes, const TranscriptEnd& end) {
+  char duration[32];
+  std::snprintf(duration, sizeof duration, "%.3f s", static_cast<double>(end.duration.count()) / 1000.0);
+  std::string text = "\n" + std::string(kEndOfOutput) + std::to_string(output_bytes) + " bytes -----\n";
+  text += "Result: " + outcome_text(end) + "\n";
+  text += std::string("Duration: ") + duration + "\n";
+  if (end.bytes_not_kept > 0) {
+    text += "Not kept: " + std::to_string(end.bytes_not_kept) + " bytes of output past the size limit\n";
+  }
+  return text;
+}
+
+std::string time_text(SystemTime time) {
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+  std::tm local{};
+  ::localtime_r(&seconds, &local);
+  char text[64];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S %z", &local);
+  return text;
+}
+
+std::optional<SystemTime> parse_time(std::string_view text) {
+  std::tm when{};
+  char sign = 0;
+  int zone_hours = 0, zone_minutes = 0, used = 0;
+  const std::string copy(text);
+  if (std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d %c%2d%2d%n", &when.tm_year, &when.tm_mon, &when.tm_mday,
+                  &when.tm_hour, &when.tm_min, &when.tm_sec, &sign, &zone_hours, &zone_minutes, &used) != 9 ||
+      static_cast<std::size_t>(used) != copy.size() || (sign != '+' && sign != '-')) {
+    return std::nullopt;
+  }
+  if (when.tm_mon < 1 || when.tm_mon > 12 || when.tm_mday < 1 || when.tm_mday > 31 || when.tm_hour > 23 ||
+      when.tm_min > 59 || when.tm_sec > 60 || zone_hours > 23 || zone_minutes > 59) {
+    return std::nullopt;
+  }
+  when.tm_year -= 1900;
+  when.tm_mon -= 1;
+  const long offset = (sign == '-' ? -1 : 1) * (zone_hours * 3600L + zone_minutes * 60L);
+  return std::chrono::system_clock::from_time_t(::timegm(&when) - offset);
+}
+
+std::string outcome_text(const TranscriptEnd& end) {
+  switch (end.outcome) {
+    case Outcome::Exited: return "exit code " + std::to_string(end.exit_code);
+    case Outcome::Terminated: return "terminated";
+    case Outcome::NotStarted: return "not started";
+    case Outcome::Unknown: break;
+  }
+  return "unknown";
+}
+
+std::string duration_text(std::chrono::milliseconds duration) {
+  char text[48];
+  const long long ms = duration.count();
+  if (ms < 60'000) {
+    std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(ms) / 1000.0);
+  } else if (ms < 3'600'000) {
+    std::snprintf(text, sizeof text, "%lld min %02lld s", ms / 60'000, ms / 1000 % 60);
+  } else {
+    std::snprintf(text, sizeof text, "%lld h %02lld min", ms / 3'600'000, ms / 60'000 % 60);
+  }
+  return text;
+}
+
+}  // namespace tarnex::history
