@@ -36,6 +36,8 @@ class RunningChild {
   int read_exit_code();
   // Ends the child with every process it started and reports 0.
   void terminate();
+  // True when a Terminate came since the run started.
+  bool terminated() const;
 
   // For tests: runs between reading the child's code and storing it, to
   // widen the window in which a Terminate can come.
