@@ -1,5 +1,6 @@
 #include "history/transcript.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -48,22 +49,40 @@ std::string trailer_text(std::uint64_t output_bytes, const TranscriptEnd& end) {
 }
 
 std::string time_text(SystemTime time) {
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+  const auto since_epoch = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch());
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(SystemTime(std::chrono::floor<std::chrono::seconds>(since_epoch)));
   std::tm local{};
   ::localtime_r(&seconds, &local);
-  char text[64];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S %z", &local);
+  char day[32], zone[8], text[64];
+  std::strftime(day, sizeof day, "%Y-%m-%d %H:%M:%S", &local);
+  std::strftime(zone, sizeof zone, "%z", &local);
+  std::snprintf(text, sizeof text, "%s.%03d %s", day, static_cast<int>((since_epoch.count() % 1000 + 1000) % 1000), zone);
   return text;
 }
 
+// The milliseconds are optional: a header edited by hand may leave them out.
 std::optional<SystemTime> parse_time(std::string_view text) {
   std::tm when{};
-  char sign = 0;
-  int zone_hours = 0, zone_minutes = 0, used = 0;
+  int used = 0;
   const std::string copy(text);
-  if (std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d %c%2d%2d%n", &when.tm_year, &when.tm_mon, &when.tm_mday,
-                  &when.tm_hour, &when.tm_min, &when.tm_sec, &sign, &zone_hours, &zone_minutes, &used) != 9 ||
-      static_cast<std::size_t>(used) != copy.size() || (sign != '+' && sign != '-')) {
+  if (std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &when.tm_year, &when.tm_mon, &when.tm_mday, &when.tm_hour,
+                  &when.tm_min, &when.tm_sec, &used) != 6) {
+    return std::nullopt;
+  }
+  std::string_view rest = std::string_view(copy).substr(static_cast<std::size_t>(used));
+  int milliseconds = 0;
+  if (rest.starts_with('.')) {
+    if (rest.size() < 4 || !std::all_of(rest.begin() + 1, rest.begin() + 4, [](char c) { return c >= '0' && c <= '9'; })) {
+      return std::nullopt;
+    }
+    milliseconds = (rest[1] - '0') * 100 + (rest[2] - '0') * 10 + (rest[3] - '0');
+    rest.remove_prefix(4);
+  }
+  char sign = 0;
+  int zone_hours = 0, zone_minutes = 0;
+  const std::string zone(rest);
+  if (std::sscanf(zone.c_str(), " %c%2d%2d%n", &sign, &zone_hours, &zone_minutes, &used) != 3 ||
+      static_cast<std::size_t>(used) != zone.size() || zone.size() != 6 || (sign != '+' && sign != '-')) {
     return std::nullopt;
   }
   if (when.tm_mon < 1 || when.tm_mon > 12 || when.tm_mday < 1 || when.tm_mday > 31 || when.tm_hour > 23 ||
@@ -73,7 +92,7 @@ std::optional<SystemTime> parse_time(std::string_view text) {
   when.tm_year -= 1900;
   when.tm_mon -= 1;
   const long offset = (sign == '-' ? -1 : 1) * (zone_hours * 3600L + zone_minutes * 60L);
-  return std::chrono::system_clock::from_time_t(::timegm(&when) - offset);
+  return std::chrono::system_clock::from_time_t(::timegm(&when) - offset) + std::chrono::milliseconds(milliseconds);
 }
 
 std::string outcome_text(const TranscriptEnd& end) {

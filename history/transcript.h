@@ -9,7 +9,7 @@
 //   Run code: 200
 //   Dialog: 200
 //   Directory: /home/me/basin
-//   Started: 2024-05-01 10:22:33 +0200
+//   Started: 2024-05-01 10:22:33.123 +0200
 //   Root of MOR: BASIN
 //   Replace for MOR: Replace All
 //   ----- output -----
@@ -76,8 +76,9 @@ std::string header_text(const TranscriptHeader& header);
 // line break that separates it from output that did not end its line.
 std::string trailer_text(std::uint64_t output_bytes, const TranscriptEnd& end);
 
-// "2024-05-01 10:22:33 +0200" in the local time zone, and back; nothing for a
-// text that is not such a time.
+// "2024-05-01 10:22:33.123 +0200" in the local time zone, and back; nothing
+// for a text that is not such a time. Runs of one request start within a
+// second of each other: the milliseconds keep them in order.
 std::string time_text(SystemTime time);
 std::optional<SystemTime> parse_time(std::string_view text);
 

@@ -56,7 +56,7 @@ TEST_F(InZone, HeaderNamesTheRunAndEndsInTheOutputLine) {
             "Run code: 200\n"
             "Dialog: 200\n"
             "Directory: /home/me/basin\n"
-            "Started: 2024-05-01 08:22:33 -0200\n"
+            "Started: 2024-05-01 08:22:33.000 -0200\n"
             "Root of input and output: BASIN\n"
             "Root of hydrology: \n"
             "Replace for output files: Replace All\n"
@@ -106,14 +106,18 @@ INSTANTIATE_TEST_SUITE_P(Ends, Trailer, ::testing::ValuesIn(kTrailers), [](const
 });
 
 TEST_F(InZone, TimesGoAndComeBack) {
-  EXPECT_EQ(time_text(kMay1), "2024-05-01 08:22:33 -0200");
+  EXPECT_EQ(time_text(kMay1), "2024-05-01 08:22:33.000 -0200");
+  EXPECT_EQ(time_text(kMay1 + 45ms), "2024-05-01 08:22:33.045 -0200");
+  EXPECT_EQ(parse_time("2024-05-01 08:22:33.045 -0200"), kMay1 + 45ms);
   EXPECT_EQ(parse_time("2024-05-01 08:22:33 -0200"), kMay1);
   EXPECT_EQ(parse_time("2024-05-01 14:52:33 +0430"), kMay1);
+  EXPECT_EQ(parse_time(time_text(kMay1 + 999ms)), kMay1 + 999ms);
 }
 
 TEST(Times, TextsThatAreNoTimeAreRefused) {
   for (const char* text : {"", "yesterday", "2024-05-01 10:22:33", "2024-13-01 10:22:33 +0000",
-                           "2024-05-01 25:22:33 +0000", "2024-05-01 10:22:33 +0000 and more", "2024-05-01 10:22:33 *0000"}) {
+                           "2024-05-01 25:22:33 +0000", "2024-05-01 10:22:33 +0000 and more", "2024-05-01 10:22:33 *0000",
+                           "2024-05-01 10:22:33.5 +0000", "2024-05-01 10:22:33.abc +0000", "2024-05-01 10:22:33 +00"}) {
     EXPECT_FALSE(parse_time(text)) << text;
   }
 }
