@@ -19,6 +19,7 @@
 #include <QUrl>
 
 #include "process/start_program.h"
+#include "ui/qt/find_bar.h"
 #include "ui/qt/gui_thread.h"
 #include "ui/qt/qt_dialog.h"
 #include "ui/qt/qt_text.h"
@@ -73,6 +74,7 @@ QtUi::QtUi() {
   auto* sub = area->addSubWindow(view_, Qt::FramelessWindowHint);
   sub->showMaximized();
   frame_->setCentralWidget(area);
+  add_find_bar(*frame_, *view_);
   frame_->setStatusBar(new QStatusBar);
   frame_->resize(900, 640);
   refresh_timer_ = new QTimer(frame_);
