@@ -49,18 +49,18 @@ const FindCase kFindCases[] = {
 
 class FindMatches : public ::testing::TestWithParam<FindCase> {};
 
+bool ascii(std::string_view text) {
+  return std::ranges::all_of(text, [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+}
+
+// In bytes, and for ASCII texts in UTF-16 too, where the places are the same.
 TEST_P(FindMatches, FindsEveryPlace) {
   const auto& c = GetParam();
   EXPECT_EQ(find_matches(c.text, c.needle, c.match_case), c.expected);
-}
-
-TEST_P(FindMatches, FindsTheSamePlacesInUtf16OfAsciiText) {
-  const auto& c = GetParam();
-  const bool ascii = std::ranges::all_of(c.text, [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }) &&
-                     std::ranges::all_of(c.needle, [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-  if (!ascii) GTEST_SKIP() << "UTF-16 offsets differ from byte offsets beyond ASCII";
-  const std::u16string text(c.text.begin(), c.text.end()), needle(c.needle.begin(), c.needle.end());
-  EXPECT_EQ(find_matches(text, needle, c.match_case), c.expected);
+  if (ascii(c.text) && ascii(c.needle)) {
+    const std::u16string text(c.text.begin(), c.text.end()), needle(c.needle.begin(), c.needle.end());
+    EXPECT_EQ(find_matches(text, needle, c.match_case), c.expected);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FindMatches, ::testing::ValuesIn(kFindCases), case_name<::testing::TestParamInfo<FindCase>>);
