@@ -202,7 +202,7 @@ class HistoryWindowTest : public QObject {
     QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(bar->findChild<QLabel*>("find-count")->text(), QStringLiteral("%1 of %1").arg(view->blockCount() - 1));
     field->setText("row 1 end");
-    QCOMPARE(bar->findChild<QLabel*>("find-count")->text(), QStringLiteral("No match"));
+    QVERIFY(bar->findChild<QLabel*>("find-count")->text().startsWith("No match in the window's rows; History keeps"));
     QTest::keyClick(field, Qt::Key_Escape);
     QVERIFY(!bar->isVisible());
   }

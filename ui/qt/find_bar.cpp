@@ -7,19 +7,18 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "base/find_text.h"
 
 namespace tarnex::ui {
 namespace {
 
-// Marking every match of a short needle in megabytes of text would cost
-// more than it tells; the count still counts them all.
-constexpr std::size_t kMostMarked = 2000;
 
 std::u16string_view utf16(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
@@ -55,7 +54,7 @@ FindBar::FindBar(QPlainTextEdit& view, QWidget* parent) : QWidget(parent), view_
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("find-count"));
   count_->setMinimumWidth(110);
-  auto* close = tool_button(QStringLiteral("Close"), QStringLiteral("find-close"), QStringLiteral("Close (Escape)"), this);
+  auto* close = tool_button(QStringLiteral("Hide"), QStringLiteral("find-close"), QStringLiteral("Hide the find bar (Escape)"), this);
   layout->addWidget(label);
   layout->addWidget(field_);
   layout->addWidget(previous);
@@ -76,6 +75,11 @@ FindBar::FindBar(QPlainTextEdit& view, QWidget* parent) : QWidget(parent), view_
   // The view's text changes under the bar while a run writes to it.
   connect(&view_, &QPlainTextEdit::textChanged, this, [this] {
     if (isVisible()) search();
+  });
+  // Only the matches in sight are marked: a short needle may match a
+  // hundred thousand times in a flood's transcript.
+  connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+    if (isVisible()) mark();
   });
 }
 
@@ -148,7 +152,12 @@ void FindBar::mark() {
   const auto length = static_cast<int>(field_->text().size());
   QTextCharFormat format;
   format.setBackground(QColor(255, 230, 120));
-  for (std::size_t i = 0; i < matches_.size() && i < kMostMarked; ++i) {
+  const QRect sight = view_.viewport()->rect();
+  const auto first = static_cast<std::size_t>(view_.cursorForPosition(sight.topLeft()).block().position());
+  const QTextBlock last = view_.cursorForPosition(sight.bottomRight()).block();
+  const auto end = static_cast<std::size_t>(last.position() + last.length());
+  const auto from = std::ranges::lower_bound(matches_, first >= static_cast<std::size_t>(length) ? first - length : 0);
+  for (auto i = static_cast<std::size_t>(from - matches_.begin()); i < matches_.size() && matches_[i] < end; ++i) {
     QTextEdit::ExtraSelection mark;
     mark.cursor = QTextCursor(view_.document());
     mark.cursor.setPosition(static_cast<int>(matches_[i]));
@@ -163,7 +172,7 @@ void FindBar::show_count() {
   if (field_->text().isEmpty()) {
     count_->clear();
   } else if (matches_.empty()) {
-    count_->setText(QStringLiteral("No match"));
+    count_->setText(QStringLiteral("No match") + no_match_hint_);
   } else if (current_ < 0) {
     count_->setText(QStringLiteral("%1 matches").arg(matches_.size()));
   } else {
@@ -182,6 +191,8 @@ void add_find_bar(QMainWindow& frame, QPlainTextEdit& view) {
   frame.addToolBar(Qt::BottomToolBarArea, bar);
   bar->hide();
   find->set_on_close([bar] { bar->hide(); });
+  // The window keeps its last 250 rows; the transcripts keep every line.
+  find->set_no_match_hint(QStringLiteral(" in the window's rows; History keeps every line of each run"));
   QObject::connect(new QShortcut(QKeySequence::Find, &frame), &QShortcut::activated, bar, [bar, find] {
     bar->show();
     find->open();

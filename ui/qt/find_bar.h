@@ -4,6 +4,7 @@
 // match and Shift+Enter or Shift+F3 to the previous one, wrapping round;
 // the bar counts the matches and marks them all; Escape closes it.
 
+#include <QString>
 #include <QWidget>
 #include <cstddef>
 #include <functional>
@@ -25,6 +26,8 @@ class FindBar final : public QWidget {
   void add_shortcuts(QWidget& window);
   // What closing the bar does instead of hiding it.
   void set_on_close(std::function<void()> on_close) { on_close_ = std::move(on_close); }
+  // Said after "No match", where to look instead.
+  void set_no_match_hint(QString hint) { no_match_hint_ = std::move(hint); }
 
   // Shows the bar with the focus in its field and the field's text selected.
   void open();
@@ -53,6 +56,7 @@ class FindBar final : public QWidget {
   QCheckBox* match_case_;
   QLabel* count_;
   std::function<void()> on_close_;
+  QString no_match_hint_;
   std::vector<std::size_t> matches_;
   std::ptrdiff_t current_ = -1;
 };
