@@ -27,7 +27,8 @@ std::vector<std::size_t> matches_of(std::basic_string_view<Char> text, std::basi
     text = folded_text;
     needle = folded_needle;
   }
-  for (auto at = text.find(needle); at != std::basic_string_view<Char>::npos; at = text.find(needle, at + needle.size())) {
+  for (auto at = text.find(needle); at != std::basic_string_view<Char>::npos;
+       at = text.find(needle, at + needle.size())) {
     found.push_back(at);
   }
   return found;

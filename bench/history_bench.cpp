@@ -42,7 +42,9 @@ double median(std::vector<double> values) {
 // of them.
 std::string output_of(int lines) {
   std::string text = "Enter root of input and output file names.\n\n   BASIN\n";
-  for (int i = 0; i < lines; ++i) text += "Reading BASIN.DAT, year " + std::to_string(1940 + i % 60) + ", control point CP" + std::to_string(i) + "\n";
+  for (int i = 0; i < lines; ++i)
+    text +=
+        "Reading BASIN.DAT, year " + std::to_string(1940 + i % 60) + ", control point CP" + std::to_string(i) + "\n";
   return text + "Exit QARN-MOR\nPress enter to exit.\n";
 }
 
@@ -57,7 +59,8 @@ void make_history(const fs::path& directory, int count) {
     header.run_code = 200;
     header.directory = "/home/modeller/basin";
     header.started = first + std::chrono::minutes(30 * i);
-    header.answers = {{"input and output", "BASIN" + std::to_string(i % 7), true}, {"output files", "Replace All", false}};
+    header.answers = {{"input and output", "BASIN" + std::to_string(i % 7), true},
+                      {"output files", "Replace All", false}};
     std::string failure;
     auto writer = runs.begin(header, failure);
     if (!writer) {

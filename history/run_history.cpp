@@ -35,7 +35,8 @@ std::filesystem::path default_runs_directory() {
 }
 
 std::string transcript_name(const TranscriptHeader& header, int attempt) {
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(header.started.value_or(std::chrono::system_clock::now()));
+  const std::time_t seconds =
+      std::chrono::system_clock::to_time_t(header.started.value_or(std::chrono::system_clock::now()));
   std::tm local{};
   ::localtime_r(&seconds, &local);
   char time[32];

@@ -50,13 +50,15 @@ std::string trailer_text(std::uint64_t output_bytes, const TranscriptEnd& end) {
 
 std::string time_text(SystemTime time) {
   const auto since_epoch = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch());
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(SystemTime(std::chrono::floor<std::chrono::seconds>(since_epoch)));
+  const std::time_t seconds =
+      std::chrono::system_clock::to_time_t(SystemTime(std::chrono::floor<std::chrono::seconds>(since_epoch)));
   std::tm local{};
   ::localtime_r(&seconds, &local);
   char day[32], zone[8], text[64];
   std::strftime(day, sizeof day, "%Y-%m-%d %H:%M:%S", &local);
   std::strftime(zone, sizeof zone, "%z", &local);
-  std::snprintf(text, sizeof text, "%s.%03d %s", day, static_cast<int>((since_epoch.count() % 1000 + 1000) % 1000), zone);
+  std::snprintf(text, sizeof text, "%s.%03d %s", day, static_cast<int>((since_epoch.count() % 1000 + 1000) % 1000),
+                zone);
   return text;
 }
 
@@ -72,7 +74,8 @@ std::optional<SystemTime> parse_time(std::string_view text) {
   std::string_view rest = std::string_view(copy).substr(static_cast<std::size_t>(used));
   int milliseconds = 0;
   if (rest.starts_with('.')) {
-    if (rest.size() < 4 || !std::all_of(rest.begin() + 1, rest.begin() + 4, [](char c) { return c >= '0' && c <= '9'; })) {
+    if (rest.size() < 4 ||
+        !std::all_of(rest.begin() + 1, rest.begin() + 4, [](char c) { return c >= '0' && c <= '9'; })) {
       return std::nullopt;
     }
     milliseconds = (rest[1] - '0') * 100 + (rest[2] - '0') * 10 + (rest[3] - '0');
@@ -97,10 +100,14 @@ std::optional<SystemTime> parse_time(std::string_view text) {
 
 std::string outcome_text(const TranscriptEnd& end) {
   switch (end.outcome) {
-    case Outcome::Exited: return "exit code " + std::to_string(end.exit_code);
-    case Outcome::Terminated: return "terminated";
-    case Outcome::NotStarted: return "not started";
-    case Outcome::Unknown: break;
+    case Outcome::Exited:
+      return "exit code " + std::to_string(end.exit_code);
+    case Outcome::Terminated:
+      return "terminated";
+    case Outcome::NotStarted:
+      return "not started";
+    case Outcome::Unknown:
+      break;
   }
   return "unknown";
 }

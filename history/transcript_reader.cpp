@@ -154,12 +154,14 @@ std::optional<TranscriptEnd> read_trailer_lines(std::string_view rest) {
 // the length of the output before it.
 void read_trailer(const File& file, RunRecord& record) {
   if (record.file_bytes <= record.output_offset) return;
-  const std::size_t look = static_cast<std::size_t>(std::min<std::uint64_t>(kTrailerLook, record.file_bytes - record.output_offset));
+  const std::size_t look =
+      static_cast<std::size_t>(std::min<std::uint64_t>(kTrailerLook, record.file_bytes - record.output_offset));
   const std::uint64_t tail_offset = record.file_bytes - look;
   const std::string tail = file.read(tail_offset, look);
   if (tail.size() != look) return;
   const std::string marker = "\n" + std::string(kEndOfOutput);
-  for (auto at = tail.rfind(marker); at != std::string::npos; at = at == 0 ? std::string::npos : tail.rfind(marker, at - 1)) {
+  for (auto at = tail.rfind(marker); at != std::string::npos;
+       at = at == 0 ? std::string::npos : tail.rfind(marker, at - 1)) {
     std::string_view rest(tail.data() + at + marker.size(), tail.size() - at - marker.size());
     const auto count_end = rest.find(" bytes -----\n");
     if (count_end == std::string_view::npos) continue;
@@ -175,7 +177,8 @@ void read_trailer(const File& file, RunRecord& record) {
 
 SystemTime modified_time(const struct ::stat& status) {
   using namespace std::chrono;
-  return SystemTime(duration_cast<system_clock::duration>(seconds(status.st_mtim.tv_sec) + nanoseconds(status.st_mtim.tv_nsec)));
+  return SystemTime(
+      duration_cast<system_clock::duration>(seconds(status.st_mtim.tv_sec) + nanoseconds(status.st_mtim.tv_nsec)));
 }
 
 bool newer(const RunRecord& a, const RunRecord& b) {
@@ -190,7 +193,8 @@ std::string RunRecord::roots_text() const {
   for (const auto& answer : header.answers) {
     if (answer.root && !answer.value.empty()) roots.push_back(&answer);
   }
-  const bool all_same = std::ranges::all_of(roots, [&roots](const RunAnswer* a) { return a->value == roots.front()->value; });
+  const bool all_same =
+      std::ranges::all_of(roots, [&roots](const RunAnswer* a) { return a->value == roots.front()->value; });
   if (!roots.empty() && all_same) return roots.front()->value;
   std::string text;
   for (const auto* answer : roots) {

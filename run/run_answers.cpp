@@ -22,11 +22,11 @@ struct RootLabel {
   const char* label;
 };
 constexpr RootLabel kRootLabels[] = {
-    {&S::mor_root, "input and output"},  {&S::hydrology_root, "hydrology"},
-    {&S::tin_root, "ORBEN input"},       {&S::orben_output_root, "ORBEN output"},
+    {&S::mor_root, "input and output"},     {&S::hydrology_root, "hydrology"},
+    {&S::tin_root, "ORBEN input"},          {&S::orben_output_root, "ORBEN output"},
     {&S::orb_source_root, "MOR/MORD/MERL"}, {&S::merl_root, "input and output"},
-    {&S::flum_input_root, "input"},      {&S::flum_output_root, "output"},
-    {&S::jorn_input_root, "input"},      {&S::jorn_output_root, "output"},
+    {&S::flum_input_root, "input"},         {&S::flum_output_root, "output"},
+    {&S::jorn_input_root, "input"},         {&S::jorn_output_root, "output"},
 };
 
 struct ReplaceLabel {
@@ -47,9 +47,9 @@ struct RunRequest {
   bool monthly;      // for MOR and MORD
 };
 constexpr RunRequest kRequests[] = {
-    {kMorRun, kMorOrbDialog, &S::exec_mor, true},   {kMordRun, kMorOrbDialog, &S::exec_mor, false},
-    {kOrbRun, kMorOrbDialog, &S::exec_orb, true},   {kMerlRun, kMerlOrbDialog, &S::exec_merl, true},
-    {kFlumRun, kFlumDialog, nullptr, true},         {kJornRun, kJornDialog, nullptr, true},
+    {kMorRun, kMorOrbDialog, &S::exec_mor, true}, {kMordRun, kMorOrbDialog, &S::exec_mor, false},
+    {kOrbRun, kMorOrbDialog, &S::exec_orb, true}, {kMerlRun, kMerlOrbDialog, &S::exec_merl, true},
+    {kFlumRun, kFlumDialog, nullptr, true},       {kJornRun, kJornDialog, nullptr, true},
 };
 
 const RunRequest* request_of(int run_code) {
@@ -57,9 +57,7 @@ const RunRequest* request_of(int run_code) {
   return found == std::end(kRequests) ? nullptr : &*found;
 }
 
-const char* label_of(std::string S::*root) {
-  return std::ranges::find(kRootLabels, root, &RootLabel::root)->label;
-}
+const char* label_of(std::string S::*root) { return std::ranges::find(kRootLabels, root, &RootLabel::root)->label; }
 
 const char* label_of(bool S::*replace_all) {
   return std::ranges::find(kReplaceLabels, replace_all, &ReplaceLabel::replace_all)->label;
@@ -113,9 +111,8 @@ void apply_answers(int run_code, const std::vector<SettingAnswer>& answers, RunS
   if (!request) return;
   for (const auto& setting : settings_of(run_code)) {
     const std::string label = setting.root ? label_of(setting.root) : label_of(setting.replace_all);
-    const auto answer = std::ranges::find_if(answers, [&](const SettingAnswer& a) {
-      return a.label == label && a.root == (setting.root != nullptr);
-    });
+    const auto answer = std::ranges::find_if(
+        answers, [&](const SettingAnswer& a) { return a.label == label && a.root == (setting.root != nullptr); });
     if (answer == answers.end()) continue;
     if (setting.root) {
       settings.*setting.root = fit(answer->value, kRootField);

@@ -42,8 +42,11 @@ const FindCase kFindCases[] = {
     {"empty needle finds nothing", "text", "", MatchCase::Ignore, {}},
     {"needle longer than text", "ab", "abc", MatchCase::Ignore, {}},
     {"no match", "Exit QARN-MOR", "ORBEN", MatchCase::Ignore, {}},
-    {"bytes beyond ASCII and NUL match as they are", std::string("\xff\0x\xff\0", 5), std::string("\xff\0", 2),
-     MatchCase::Ignore, {0, 3}},
+    {"bytes beyond ASCII and NUL match as they are",
+     std::string("\xff\0x\xff\0", 5),
+     std::string("\xff\0", 2),
+     MatchCase::Ignore,
+     {0, 3}},
     {"only A-Z fold", "\xC3\x84 \xC3\xA4", "\xC3\xA4", MatchCase::Ignore, {3}},
 };
 
@@ -63,7 +66,8 @@ TEST_P(FindMatches, FindsEveryPlace) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, FindMatches, ::testing::ValuesIn(kFindCases), case_name<::testing::TestParamInfo<FindCase>>);
+INSTANTIATE_TEST_SUITE_P(Texts, FindMatches, ::testing::ValuesIn(kFindCases),
+                         case_name<::testing::TestParamInfo<FindCase>>);
 
 TEST(FindMatches, FoldsUtf16LettersOutsideAsciiNot) {
   EXPECT_EQ(find_matches(u"\u00C4 \u00E4 A a", u"\u00E4", MatchCase::Ignore), (Offsets{2}));
@@ -96,7 +100,8 @@ TEST_P(NextMatch, StepsAndWraps) {
   EXPECT_EQ(next_match({10, 20, 30}, c.position, c.forward), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, NextMatch, ::testing::ValuesIn(kStepCases), case_name<::testing::TestParamInfo<StepCase>>);
+INSTANTIATE_TEST_SUITE_P(Steps, NextMatch, ::testing::ValuesIn(kStepCases),
+                         case_name<::testing::TestParamInfo<StepCase>>);
 
 TEST(NextMatch, NoneWithoutMatches) {
   EXPECT_EQ(next_match({}, 0, true), -1);

@@ -134,9 +134,10 @@ class HistoryWindowTest : public QObject {
     // Run again: dialog 191 opens with that run's roots and choices, not
     // with those the dialog remembers; the user still begins it.
     in_history<QPushButton>("again")->click();
-    failure = play("dialog 191\nexpect 1217 BASIN\nexpect 1219 BASIN\nexpect-checked 1231 on\n"
-                   "expect-checked 1228 on\nexpect-checked 1229 off\nexpect-checked 1225 on\n"
-                   "expect-checked 1224 off\nexpect 1220 BASIN\nclick 2\nno-dialog\nidle\n");
+    failure = play(
+        "dialog 191\nexpect 1217 BASIN\nexpect 1219 BASIN\nexpect-checked 1231 on\n"
+        "expect-checked 1228 on\nexpect-checked 1229 off\nexpect-checked 1225 on\n"
+        "expect-checked 1224 off\nexpect 1220 BASIN\nclick 2\nno-dialog\nidle\n");
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(runs->topLevelItemCount(), 4);
   }

@@ -74,11 +74,14 @@ TEST_P(Damaged, IsListedAsFarAsItReads) {
   EXPECT_FALSE(displayable(transcript_bytes(run.path, 1 << 20)).empty() && !c.content.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, Damaged, ::testing::ValuesIn(kDamaged), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, Damaged, ::testing::ValuesIn(kDamaged),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Listing, NewestFirstByStartOrElseByLastWrite) {
   ScratchDirectory dir;
-  auto at = [](const char* time) { return "Tarnex run transcript\nProgram: MOR\nStarted: " + std::string(time) + "\n"; };
+  auto at = [](const char* time) {
+    return "Tarnex run transcript\nProgram: MOR\nStarted: " + std::string(time) + "\n";
+  };
   dir.put("a.txt", at("2024-05-01 10:00:00 +0000"));
   dir.put("b.txt", at("2024-05-03 10:00:00 +0000"));
   dir.put("c.txt", at("2024-05-02 10:00:00 +0000"));

@@ -88,7 +88,8 @@ TEST_P(EachEnd, HeaderOutputAndTrailerReadBack) {
   EXPECT_EQ(run.roots_text(), "ORBEN input TABLES, ORBEN output TOUT, MOR/MORD/MERL BASIN");
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, EachEnd, ::testing::ValuesIn(kEnds), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ends, EachEnd, ::testing::ValuesIn(kEnds),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Transcript, WithoutAnEndItIsARunCutShortHoldingItsOutput) {
   ScratchDirectory dir;

@@ -45,7 +45,8 @@ TranscriptHeader mor_header() {
   header.dialog_code = 200;
   header.directory = "/home/me/basin";
   header.started = kMay1;
-  header.answers = {{"input and output", "BASIN", true}, {"hydrology", "", true}, {"output files", "Replace All", false}};
+  header.answers = {
+      {"input and output", "BASIN", true}, {"hydrology", "", true}, {"output files", "Replace All", false}};
   return header;
 }
 
@@ -80,24 +81,32 @@ struct TrailerCase {
 };
 
 const TrailerCase kTrailers[] = {
-    {"normal end", {Outcome::Exited, 0, 3214ms, 0}, 1234,
+    {"normal end",
+     {Outcome::Exited, 0, 3214ms, 0},
+     1234,
      "\n----- end of output: 1234 bytes -----\nResult: exit code 0\nDuration: 3.214 s\n"},
-    {"the program crashed", {Outcome::Exited, 139, 800ms, 0}, 10,
+    {"the program crashed",
+     {Outcome::Exited, 139, 800ms, 0},
+     10,
      "\n----- end of output: 10 bytes -----\nResult: exit code 139\nDuration: 0.800 s\n"},
-    {"terminated", {Outcome::Terminated, 0, 61005ms, 0}, 0,
+    {"terminated",
+     {Outcome::Terminated, 0, 61005ms, 0},
+     0,
      "\n----- end of output: 0 bytes -----\nResult: terminated\nDuration: 61.005 s\n"},
-    {"not started", {Outcome::NotStarted, 0, 2ms, 0}, 0,
+    {"not started",
+     {Outcome::NotStarted, 0, 2ms, 0},
+     0,
      "\n----- end of output: 0 bytes -----\nResult: not started\nDuration: 0.002 s\n"},
-    {"output past the limit", {Outcome::Exited, 0, 1000ms, 77}, 500,
+    {"output past the limit",
+     {Outcome::Exited, 0, 1000ms, 77},
+     500,
      "\n----- end of output: 500 bytes -----\nResult: exit code 0\nDuration: 1.000 s\n"
      "Not kept: 77 bytes of output past the size limit\n"},
 };
 
 class Trailer : public ::testing::TestWithParam<TrailerCase> {};
 
-TEST_P(Trailer, SaysHowTheRunEnded) {
-  EXPECT_EQ(trailer_text(GetParam().bytes, GetParam().end), GetParam().expected);
-}
+TEST_P(Trailer, SaysHowTheRunEnded) { EXPECT_EQ(trailer_text(GetParam().bytes, GetParam().end), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(Ends, Trailer, ::testing::ValuesIn(kTrailers), [](const auto& info) {
   std::string name = info.param.name;
@@ -115,9 +124,10 @@ TEST_F(InZone, TimesGoAndComeBack) {
 }
 
 TEST(Times, TextsThatAreNoTimeAreRefused) {
-  for (const char* text : {"", "yesterday", "2024-05-01 10:22:33", "2024-13-01 10:22:33 +0000",
-                           "2024-05-01 25:22:33 +0000", "2024-05-01 10:22:33 +0000 and more", "2024-05-01 10:22:33 *0000",
-                           "2024-05-01 10:22:33.5 +0000", "2024-05-01 10:22:33.abc +0000", "2024-05-01 10:22:33 +00"}) {
+  for (const char* text :
+       {"", "yesterday", "2024-05-01 10:22:33", "2024-13-01 10:22:33 +0000", "2024-05-01 25:22:33 +0000",
+        "2024-05-01 10:22:33 +0000 and more", "2024-05-01 10:22:33 *0000", "2024-05-01 10:22:33.5 +0000",
+        "2024-05-01 10:22:33.abc +0000", "2024-05-01 10:22:33 +00"}) {
     EXPECT_FALSE(parse_time(text)) << text;
   }
 }

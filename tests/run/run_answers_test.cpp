@@ -43,9 +43,14 @@ struct ProgramCase {
 
 const ProgramCase kPrograms[] = {
     {kMorRun, "MOR", {{"input and output", "BASIN", true}, {"hydrology", "HYD", true}, {"output files", "No", false}}},
-    {kMordRun, "MORD", {{"input and output", "BASIN", true}, {"hydrology", "HYD", true}, {"output files", "No", false}}},
-    {kOrbRun, "ORB",
-     {{"ORBEN input", "TABLES", true}, {"ORBEN output", "TOUT", true}, {"ORBEN output", "Replace All", false},
+    {kMordRun,
+     "MORD",
+     {{"input and output", "BASIN", true}, {"hydrology", "HYD", true}, {"output files", "No", false}}},
+    {kOrbRun,
+     "ORB",
+     {{"ORBEN input", "TABLES", true},
+      {"ORBEN output", "TOUT", true},
+      {"ORBEN output", "Replace All", false},
       {"MOR/MORD/MERL", "SRC", true}}},
     {kMerlRun, "MERL", {{"input and output", "SALT", true}, {"output files", "No", false}}},
     {kFlumRun, "FLUM", {{"input", "FIN", true}, {"output", "FOUT", true}, {"output files", "Replace All", false}}},
@@ -106,11 +111,16 @@ TEST(RunAnswers, AnswersTheProgramDoesNotHaveArePassedOver) {
 
 TEST(RunAnswers, EachRunHasItsDialog) {
   const std::pair<std::pair<int, int>, int> cases[] = {
-      {{kMorRun, 0}, kMorOrbDialog},           {{kMordRun, kMerlOrbDialog}, kMorOrbDialog},
-      {{kOrbRun, kMorOrbDialog}, kMorOrbDialog}, {{kOrbRun, kMerlOrbDialog}, kMerlOrbDialog},
-      {{kOrbRun, 0}, kMorOrbDialog},           {{kOrbRun, kFlumDialog}, kMorOrbDialog},
-      {{kMerlRun, 0}, kMerlOrbDialog},         {{kFlumRun, 0}, kFlumDialog},
-      {{kJornRun, 0}, kJornDialog},            {{999, kMorOrbDialog}, kIdle},
+      {{kMorRun, 0}, kMorOrbDialog},
+      {{kMordRun, kMerlOrbDialog}, kMorOrbDialog},
+      {{kOrbRun, kMorOrbDialog}, kMorOrbDialog},
+      {{kOrbRun, kMerlOrbDialog}, kMerlOrbDialog},
+      {{kOrbRun, 0}, kMorOrbDialog},
+      {{kOrbRun, kFlumDialog}, kMorOrbDialog},
+      {{kMerlRun, 0}, kMerlOrbDialog},
+      {{kFlumRun, 0}, kFlumDialog},
+      {{kJornRun, 0}, kJornDialog},
+      {{999, kMorOrbDialog}, kIdle},
   };
   for (const auto& [run, dialog] : cases) {
     EXPECT_EQ(dialog_for(run.first, run.second), dialog) << run.first << " from " << run.second;

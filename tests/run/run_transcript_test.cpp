@@ -83,8 +83,8 @@ TEST_F(Transcripts, ANormalEndKeepsHeaderOutputAsShownAndTrailer) {
   EXPECT_EQ(run.header.directory, dir.path());
   ASSERT_TRUE(run.header.started);
   EXPECT_EQ(run.header.answers, (std::vector<history::RunAnswer>{{"input and output", "BASIN", true},
-                                                                  {"hydrology", "HYD", true},
-                                                                  {"output files", "Replace All", false}}));
+                                                                 {"hydrology", "HYD", true},
+                                                                 {"output files", "Replace All", false}}));
   EXPECT_EQ(run.end.outcome, history::Outcome::Exited);
   EXPECT_EQ(run.end.exit_code, 0);
   EXPECT_GT(run.end.duration.count(), 0);
@@ -166,7 +166,8 @@ TEST_F(Transcripts, AStateDirectoryThatCannotBeWrittenLeavesTheRunUntouched) {
   EXPECT_EQ(other.running.exit_code(), state.running.exit_code());
   EXPECT_TRUE(other_ui.message_boxes().empty());
   EXPECT_EQ(other.pending_command, kIdle);
-  EXPECT_TRUE(other_ui.history_notice().starts_with("Transcripts are not being kept: cannot make ")) << other_ui.history_notice();
+  EXPECT_TRUE(other_ui.history_notice().starts_with("Transcripts are not being kept: cannot make "))
+      << other_ui.history_notice();
 
   other.history.set_directory(scratch.path() / "runs");
   start_kept(other_ui, other, kMorRun);

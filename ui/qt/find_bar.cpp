@@ -19,7 +19,6 @@
 namespace tarnex::ui {
 namespace {
 
-
 std::u16string_view utf16(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
@@ -48,13 +47,15 @@ FindBar::FindBar(QPlainTextEdit& view, QWidget* parent) : QWidget(parent), view_
   label->setBuddy(field_);
   auto* previous = tool_button(QStringLiteral("Previous"), QStringLiteral("find-previous"),
                                QStringLiteral("The previous match (Shift+F3)"), this);
-  auto* next = tool_button(QStringLiteral("Next"), QStringLiteral("find-next"), QStringLiteral("The next match (F3)"), this);
+  auto* next =
+      tool_button(QStringLiteral("Next"), QStringLiteral("find-next"), QStringLiteral("The next match (F3)"), this);
   match_case_ = new QCheckBox(QStringLiteral("Match case"), this);
   match_case_->setObjectName(QStringLiteral("find-case"));
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("find-count"));
   count_->setMinimumWidth(110);
-  auto* close = tool_button(QStringLiteral("Hide"), QStringLiteral("find-close"), QStringLiteral("Hide the find bar (Escape)"), this);
+  auto* close = tool_button(QStringLiteral("Hide"), QStringLiteral("find-close"),
+                            QStringLiteral("Hide the find bar (Escape)"), this);
   layout->addWidget(label);
   layout->addWidget(field_);
   layout->addWidget(previous);
@@ -197,7 +198,8 @@ void add_find_bar(QMainWindow& frame, QPlainTextEdit& view) {
     bar->show();
     find->open();
   });
-  QObject::connect(new QShortcut(QKeySequence::FindNext, &frame), &QShortcut::activated, find, [find] { find->find_next(); });
+  QObject::connect(new QShortcut(QKeySequence::FindNext, &frame), &QShortcut::activated, find,
+                   [find] { find->find_next(); });
   QObject::connect(new QShortcut(QKeySequence::FindPrevious, &frame), &QShortcut::activated, find,
                    [find] { find->find_previous(); });
 }

@@ -167,13 +167,15 @@ void HistoryWindow::refresh() {
   current_ = access_.runs->current();
   listing_.refresh(access_.runs->directory());
   std::vector<Shown> listed;
-  for (const auto& run : listing_.runs()) listed.push_back({run.path, run.file_bytes, run.modified, run.path == current_});
+  for (const auto& run : listing_.runs())
+    listed.push_back({run.path, run.file_bytes, run.modified, run.path == current_});
   if (listed != listed_) {
     listed_ = std::move(listed);
     fill_list();
   }
   // The run now going, or one that just ended, grows under the view.
-  if (const auto* run = selected(); run && run->path == viewed_ && run->file_bytes != viewed_bytes_) show_selected(true);
+  if (const auto* run = selected(); run && run->path == viewed_ && run->file_bytes != viewed_bytes_)
+    show_selected(true);
 }
 
 void HistoryWindow::fill_list() {
@@ -233,7 +235,8 @@ void HistoryWindow::show_selected(bool follow) {
   const int kept = bar->value();
   viewed_ = run->path;
   viewed_bytes_ = run->file_bytes;
-  transcript_->setPlainText(QString::fromUtf8(history::displayable(history::transcript_bytes(run->path, kMostShownBytes))));
+  transcript_->setPlainText(
+      QString::fromUtf8(history::displayable(history::transcript_bytes(run->path, kMostShownBytes))));
   if (follow) bar->setValue(at_end ? bar->maximum() : kept);
   if (find_->isVisible()) find_->search();
   say({});
@@ -244,7 +247,8 @@ void HistoryWindow::copy() {
   QString text = selection.isEmpty() ? transcript_->toPlainText() : selection;
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   QApplication::clipboard()->setText(text);
-  say(selection.isEmpty() ? QStringLiteral("The whole transcript is copied.") : QStringLiteral("The selection is copied."));
+  say(selection.isEmpty() ? QStringLiteral("The whole transcript is copied.")
+                          : QStringLiteral("The selection is copied."));
 }
 
 void HistoryWindow::open_transcript() {
@@ -257,7 +261,8 @@ void HistoryWindow::run_again() {
   const auto* run = selected();
   if (!run || !access_.run_again) return;
   const std::string refusal = access_.run_again(*run);
-  say(refusal.empty() ? QStringLiteral("The run dialog opens with this run's roots and choices.") : from_bytes(refusal));
+  say(refusal.empty() ? QStringLiteral("The run dialog opens with this run's roots and choices.")
+                      : from_bytes(refusal));
 }
 
 void HistoryWindow::set_keeping(bool keeping) {
