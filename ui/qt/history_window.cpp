@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "history/display_text.h"
 #include "ui/qt/find_bar.h"
@@ -167,15 +168,38 @@ void HistoryWindow::refresh() {
   current_ = access_.runs->current();
   listing_.refresh(access_.runs->directory());
   std::vector<Shown> listed;
-  for (const auto& run : listing_.runs())
+  for (const auto& run : listing_.runs()) {
     listed.push_back({run.path, run.file_bytes, run.modified, run.path == current_});
-  if (listed != listed_) {
+  }
+  const bool same_runs = std::ranges::equal(listed, listed_, {}, &Shown::path, &Shown::path);
+  if (!same_runs) {
     listed_ = std::move(listed);
     fill_list();
+  } else {
+    // A run going or just ended: only its row changes.
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+      if (listed[i] != listed_[i]) describe(*runs_->topLevelItem(static_cast<int>(i)), listing_.runs()[i]);
+    }
+    listed_ = std::move(listed);
   }
   // The run now going, or one that just ended, grows under the view.
-  if (const auto* run = selected(); run && run->path == viewed_ && run->file_bytes != viewed_bytes_)
+  if (const auto* run = selected(); run && run->path == viewed_ && run->file_bytes != viewed_bytes_) {
     show_selected(true);
+  }
+}
+
+void HistoryWindow::describe(QTreeWidgetItem& item, const history::RunRecord& run) const {
+  const bool ended = run.end.outcome != history::Outcome::Unknown;
+  item.setText(kStarted, local_time(run.when()));
+  item.setText(kProgram, run.header.program.empty() ? QStringLiteral("?") : from_bytes(run.header.program));
+  item.setText(kRoots, from_bytes(run.roots_text()));
+  item.setText(kDuration, ended ? QString::fromStdString(history::duration_text(run.end.duration)) : QString());
+  item.setText(kResult, run.path == current_ ? QStringLiteral("running")
+                                             : QString::fromStdString(history::outcome_text(run.end)));
+  item.setTextAlignment(kDuration, Qt::AlignRight | Qt::AlignVCenter);
+  item.setData(0, Qt::UserRole, path_text(run.path));
+  item.setToolTip(kRoots, tool_tip(run));
+  item.setToolTip(kStarted, tool_tip(run));
 }
 
 void HistoryWindow::fill_list() {
@@ -186,22 +210,7 @@ void HistoryWindow::fill_list() {
   QTreeWidgetItem* again = nullptr;
   for (const auto& run : listing_.runs()) {
     auto* item = new QTreeWidgetItem;
-    const bool running = run.path == current_;
-    item->setText(kStarted, local_time(run.when()));
-    item->setText(kProgram, run.header.program.empty() ? QStringLiteral("?") : from_bytes(run.header.program));
-    item->setText(kRoots, from_bytes(run.roots_text()));
-    if (running) {
-      item->setText(kResult, QStringLiteral("running"));
-    } else if (run.end.outcome != history::Outcome::Unknown) {
-      item->setText(kDuration, QString::fromStdString(history::duration_text(run.end.duration)));
-      item->setText(kResult, QString::fromStdString(history::outcome_text(run.end)));
-    } else {
-      item->setText(kResult, QString::fromStdString(history::outcome_text(run.end)));
-    }
-    item->setTextAlignment(kDuration, Qt::AlignRight | Qt::AlignVCenter);
-    item->setData(0, Qt::UserRole, path_text(run.path));
-    item->setToolTip(kRoots, tool_tip(run));
-    item->setToolTip(kStarted, tool_tip(run));
+    describe(*item, run);
     if (item->data(0, Qt::UserRole).toString() == chosen) again = item;
     items.push_back(item);
   }
@@ -212,14 +221,11 @@ void HistoryWindow::fill_list() {
   for (QPushButton* b : {copy_, open_, again_}) b->setEnabled(any);
 }
 
+// The rows stand in the listing's order.
 const history::RunRecord* HistoryWindow::selected() const {
-  const auto* item = runs_->currentItem();
-  if (!item) return nullptr;
-  const QString path = item->data(0, Qt::UserRole).toString();
-  for (const auto& run : listing_.runs()) {
-    if (path_text(run.path) == path) return &run;
-  }
-  return nullptr;
+  const int row = runs_->indexOfTopLevelItem(runs_->currentItem());
+  if (row < 0 || static_cast<std::size_t>(row) >= listing_.runs().size()) return nullptr;
+  return &listing_.runs()[static_cast<std::size_t>(row)];
 }
 
 void HistoryWindow::show_selected(bool follow) {

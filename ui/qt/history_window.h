@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace tarnex::ui {
 
@@ -45,6 +46,7 @@ class HistoryWindow final : public QWidget {
   };
 
   void fill_list();
+  void describe(QTreeWidgetItem& item, const history::RunRecord& run) const;
   void show_selected(bool follow);
   const history::RunRecord* selected() const;
   void copy();
