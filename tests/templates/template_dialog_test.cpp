@@ -80,6 +80,22 @@ TEST_F(TemplateDialog, CreateFileWritesRootDotDatAndReportsItsName) {
   EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{kNameDialog, kWrittenDialog, kNameDialog, kWrittenDialog}));
 }
 
+TEST_F(TemplateDialog, LeadingBlanksOfTheRootAreDropped) {
+  // " NEWDAT" is what a click after the focus routine's blank leaves.
+  const std::pair<const char*, const char*> cases[] = {{" NEWDAT", "NEWDAT.dat"}, {"   basin  ", "basin.dat"}};
+  for (const auto& [root, name] : cases) {
+    test::WorkingDirectory fresh_directory;
+    ui::HeadlessUi fresh;
+    create(fresh, root);
+    std::string reported;
+    fresh.on_modal(kWrittenDialog, [&](HeadlessDialog& d) { reported = d.text(kWrittenName); });
+    MOR_TEMPLATE(fresh);
+    EXPECT_EQ(reported, name) << '"' << root << '"';
+    EXPECT_TRUE(fresh_directory.read(name)) << '"' << root << '"';
+    EXPECT_EQ(fresh_directory.file_count(), 1u) << '"' << root << '"';
+  }
+}
+
 TEST_F(TemplateDialog, TheSecondAttemptShowsTheExistingFileAndLeavesItIntact) {
   create(ui, "basin");
   MOR_TEMPLATE(ui);
