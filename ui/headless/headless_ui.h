@@ -60,6 +60,11 @@ class HeadlessDialog final : public Dialog {
   void user_choose(int control_id, int index);
   void user_choose(int control_id, std::string_view entry);
   void user_scroll(int control_id, int position);
+  // A double-click on entry `index` of a list selects it and presses the
+  // button the template names for it; the Delete key in a list presses its
+  // button. Without such a button only the selection changes.
+  void user_double_click(int control_id, int index);
+  void user_press_delete(int control_id);
 
   bool running() const { return running_; }
   int text_limit(int control_id) const;
