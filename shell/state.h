@@ -27,6 +27,9 @@ struct State {
   tin::TinState tin;
   // The model program now running and its exit code.
   RunningChild running;
+  // Set when the user chooses Terminate: the status bar tells a terminated
+  // run from one that ended by itself.
+  std::atomic<bool> terminate_chosen{false};
 
   // Set when the program ends; the command loop returns.
   std::atomic<bool> stop{false};

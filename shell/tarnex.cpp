@@ -9,6 +9,7 @@
 #include "shell/banner.h"
 #include "shell/free_format.h"
 #include "shell/menu_commands.h"
+#include "shell/run_status.h"
 #include "shell/running_program.h"
 #include "tin/editor/orben_file_name.h"
 
@@ -26,7 +27,10 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
       {"QARN_FLUM", [&state] { state.post(kFlumDialog); }},
       {"QARN_JORN", [&state] { state.post(kJornDialog); }},
       {"CLEAR_SCREEN", [&state] { state.post(kClearScreen); }},
-      {"TERMINATE", [&state] { TERMINATE(state.running); }},
+      {"TERMINATE", [&state] {
+         state.terminate_chosen = true;
+         TERMINATE(state.running);
+       }},
       {"EXIT_TARNEX", [&state, &ui] { EXIT_TARNEX(state, ui); }},
       {"ABOUT_BOX", [&ui] { ui.show_about(); }},
       {"ORBEN_FILENAME", [&state, &ui] { tin::ORBEN_FILENAME(state.tin, state.paths, ui); }},
@@ -38,7 +42,9 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
 void run_model(State& state, ui::Ui& ui, int run_code) {
   state.pending_command = run_code;
   MENU_GRAYOUTS(state, ui);
+  const auto status = report_run_start(state, ui, run_code);
   QARN(state.running, state.run_settings, state.paths.executable_paths, ui, run_code);
+  report_run_end(state, ui, status);
   state.pending_command = kIdle;
   MENU_GRAYOUTS(state, ui);
   ui.text().write_line("");
@@ -62,6 +68,7 @@ void start_up(State& state, ui::Ui& ui, std::string_view directory) {
   }
   ui.set_text_title(" ");
   build_menu_bar(ui, menu_routines(state, ui));
+  ui.set_close_refusal([&state, &ui] { refuse_close(state, ui); });
   ui.set_about_text("Tarnex Version\rMarch 2008");
   ui.set_frame_title(" Windows Interface for the Qarn");
   ui.set_text_title("Tarnex");

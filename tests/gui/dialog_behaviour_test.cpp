@@ -199,6 +199,22 @@ class DialogBehaviourTest : public QObject {
     }
   }
 
+  void the_about_box_shows_its_whole_title() {
+    ui->set_about_text("Tarnex Version\rMarch 2008");
+    int width = 0;
+    int title = 0;
+    QString text;
+    tarnex::test::when_shown(QStringLiteral("aboutbox"), [&](QWidget* box) {
+      width = box->width();
+      title = box->fontMetrics().horizontalAdvance(box->windowTitle());
+      text = static_cast<QMessageBox*>(box)->text();
+      static_cast<QMessageBox*>(box)->accept();
+    });
+    ui->show_about();
+    QCOMPARE(text, QStringLiteral("Tarnex Version\nMarch 2008"));
+    QVERIFY2(width > title + 100, qPrintable(QStringLiteral("%1 px for a title of %2 px").arg(width).arg(title)));
+  }
+
   void read_only_boxes_are_no_tab_stops_data() { every_dialog_of_the_templates_fits_the_screen_data(); }
   void read_only_boxes_are_no_tab_stops() {
     QFETCH(int, dialog);
