@@ -402,6 +402,19 @@ class DialogBehaviourTest : public QObject {
     QCOMPARE(control<QLineEdit>(widget(*built), 1110)->toolTip(), QString::fromStdString(description));
   }
 
+  void the_caret_placed_on_focus_survives_the_click_in_a_value_list() {
+    auto built = ui->make_dialog(142);
+    built->set_callback(1111, tarnex::ui::Event::FocusGain, tarnex::CURSORPOSITION);
+    QDialog* window = widget(*built);
+    show(window);
+    auto* values = control<QPlainTextEdit>(window, 1111);
+    control<QPushButton>(window, 2)->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, QPoint(values->viewport()->width() - 5, 5));
+    QTest::keyClicks(values, "CP1");
+    QCOMPARE(values->toPlainText(), QStringLiteral("CP1 "));
+    window->hide();
+  }
+
   void a_list_presses_its_buttons_on_double_click_and_delete() {
     ui->templates().add(R"(
 dialog 9101 "List"

@@ -148,30 +148,23 @@ class TextBox final : public QPlainTextEdit {
   QSize hint_;
 };
 
-// The lines of `text` wrapped at `width` pixels as the box wraps them (at
-// word boundaries, or anywhere in a word longer than a line): how many, and
-// how high they are together.
-struct Wrapped {
-  int lines = 0;
-  qreal height = 0;
-};
-
-Wrapped wrap(const QString& text, const QFont& font, qreal width) {
+// How high `text` is when wrapped at `width` pixels as the box wraps it: at
+// word boundaries, or anywhere in a word longer than a line.
+qreal wrapped_height(const QString& text, const QFont& font, qreal width) {
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  Wrapped wrapped;
+  qreal height = 0;
   for (const auto& paragraph : text.split(QLatin1Char('\n'))) {
     QTextLayout layout(paragraph, font);
     layout.setTextOption(option);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
       line.setLineWidth(width);
-      ++wrapped.lines;
-      wrapped.height += line.height();
+      height += line.height();
     }
     layout.endLayout();
   }
-  return wrapped;
+  return height;
 }
 
 // The size at which a read-only multi-line edit shows its whole text: as wide
@@ -191,11 +184,11 @@ TextFit fit_for_text(const QPlainTextEdit& edit, int lines) {
   const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
   // a character to spare, so that a longest line is never wrapped
   const int text_width = std::min(longest, kTextColumns * digit) + digit;
-  const Wrapped wrapped = wrap(text, edit.font(), text_width);
+  const qreal height = wrapped_height(text, edit.font(), text_width);
   const int least = std::max(lines, 1) * metrics.lineSpacing();
   const int most = std::max(lines, kTextLines) * metrics.lineSpacing();
-  const bool scrolls = wrapped.height > most;
-  const int text_height = std::clamp(static_cast<int>(std::ceil(wrapped.height)), least, most);
+  const bool scrolls = height > most;
+  const int text_height = std::clamp(static_cast<int>(std::ceil(height)), least, most);
   const int margins = static_cast<int>(std::ceil(2 * edit.document()->documentMargin())) + 2 * edit.frameWidth();
   const int scroll_bar = scrolls ? edit.verticalScrollBar()->sizeHint().width() : 0;
   // a line to spare, for the box's own rounding of line heights
@@ -357,6 +350,32 @@ QWidget* make_widget(const ControlTemplate& control) {
   return widget;
 }
 
+// Statics and caption boxes, and the read-only texts that ask for a value
+// (the template dialog's prompt).
+bool is_caption(const ControlTemplate& control) {
+  return control.kind == ControlKind::Static ||
+         (control.kind == ControlKind::Edit && (control.label || (control.read_only && control.multi_line)));
+}
+
+QString caption_text(const QWidget* caption) {
+  if (const auto* label = qobject_cast<const QLabel*>(caption)) return label->text().simplified();
+  if (const auto* edit = qobject_cast<const QPlainTextEdit*>(caption)) return edit->toPlainText().simplified();
+  return {};
+}
+
+bool takes_input(const ControlTemplate& control) {
+  switch (control.kind) {
+    case ControlKind::Edit:
+      return !control.label && !control.hidden;
+    case ControlKind::DropDownList:
+    case ControlKind::DropDownCombo:
+    case ControlKind::ListBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 QtDialog::QtDialog(const DialogTemplate& dialog_template, QWidget* owner, const std::atomic<bool>& stopping)
@@ -399,36 +418,6 @@ void QtDialog::build(const DialogTemplate& dialog_template) {
   }
   caption_controls(built);
 }
-
-namespace {
-
-// Statics and caption boxes, and the read-only texts that ask for a value
-// (the template dialog's prompt).
-bool is_caption(const ControlTemplate& control) {
-  return control.kind == ControlKind::Static ||
-         (control.kind == ControlKind::Edit && (control.label || (control.read_only && control.multi_line)));
-}
-
-QString caption_text(const QWidget* caption) {
-  if (const auto* label = qobject_cast<const QLabel*>(caption)) return label->text().simplified();
-  if (const auto* edit = qobject_cast<const QPlainTextEdit*>(caption)) return edit->toPlainText().simplified();
-  return {};
-}
-
-bool takes_input(const ControlTemplate& control) {
-  switch (control.kind) {
-    case ControlKind::Edit:
-      return !control.label && !control.hidden;
-    case ControlKind::DropDownList:
-    case ControlKind::DropDownCombo:
-    case ControlKind::ListBox:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
 
 // A control's caption is what stands before it on its row (a field's
 // columns, variable and format), else the text on the row above over its
@@ -486,7 +475,12 @@ void QtDialog::connect_events(const ControlTemplate& control, QWidget* widget) {
   switch (control.kind) {
     case ControlKind::Edit:
       if (qobject_cast<QLabel*>(widget)) break;
-      widget->installEventFilter(new FocusWatcher(widget, on_focus));
+      {
+        // a multi-line box gets the focus, its viewport the click
+        auto* watcher = new FocusWatcher(widget, on_focus);
+        widget->installEventFilter(watcher);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->viewport()->installEventFilter(watcher);
+      }
       if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         QObject::connect(line, &QLineEdit::textEdited, dialog_, [this, id] { user_typed(id); });
       } else {
