@@ -72,19 +72,24 @@ bool open_with_desktop(const QUrl& url) {
   process->setStandardInputFile(QProcess::nullDevice());
   process->setStandardOutputFile(QProcess::nullDevice());
   process->setStandardErrorFile(QProcess::nullDevice());
-  QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-  QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
-    if (error == QProcess::FailedToStart) process->deleteLater();
-  });
   process->start(opener, {url.isLocalFile() ? url.toLocalFile() : url.toString()});
-  if (!process->waitForStarted()) return false;
+  if (!process->waitForStarted()) {
+    delete process;
+    return false;
+  }
   QEventLoop verdict;
   QTimer::singleShot(kOpenerVerdictMilliseconds, &verdict, &QEventLoop::quit);
   QObject::connect(process, &QProcess::finished, &verdict, &QEventLoop::quit);
   // The window keeps painting; the user's input waits for the verdict.
   verdict.exec(QEventLoop::ExcludeUserInputEvents);
-  if (process->state() != QProcess::NotRunning) return true;
-  return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+  if (process->state() != QProcess::NotRunning) {
+    // it ends later, through the event loop, which then releases it
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return true;
+  }
+  const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+  delete process;
+  return opened;
 }
 
 // "*.DAT" matches basin.dat and Basin.Dat too: each letter becomes a set of
