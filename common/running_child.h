@@ -4,6 +4,7 @@
 // and Exit on the window thread end it or read its code. Both go through
 // this one owner, under one lock.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -36,6 +37,10 @@ class RunningChild {
   int read_exit_code();
   // Ends the child with every process it started and reports 0.
   void terminate();
+  // Whether Terminate ended the run started last.
+  bool terminated() const;
+  // How many runs have started, so that a caller can tell whether one did.
+  std::uint64_t runs_started() const;
 
   // For tests: runs between reading the child's code and storing it, to
   // widen the window in which a Terminate can come.
@@ -46,6 +51,7 @@ class RunningChild {
   std::shared_ptr<process::ChildProcess> child_;
   int exit_code_ = 0;
   bool terminated_ = false;
+  std::uint64_t runs_started_ = 0;
   std::function<void()> read_hook_;
 };
 

@@ -31,6 +31,10 @@ void TERMINATE(RunningChild& running);
 // Ends Tarnex, unless a model program is still active.
 void EXIT_TARNEX(State& state, ui::Ui& ui);
 
+// The frame's close button while Close is grayed: while a model program is
+// active it answers as Exit does, and Tarnex stays open.
+void refuse_close(State& state, ui::Ui& ui);
+
 // Clears the text area, keeping the text position 20 rows higher.
 void clear_screen(ui::Ui& ui);
 

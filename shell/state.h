@@ -28,7 +28,6 @@ struct State {
   tin::TinState tin;
   // The model program now running and its exit code.
   RunningChild running;
-
   // Set when the program ends; the command loop returns.
   std::atomic<bool> stop{false};
   // True while the command loop performs a command (a dialog or a run).
