@@ -56,6 +56,11 @@ void RunningChild::terminate() {
   exit_code_ = 0;
 }
 
+bool RunningChild::terminated() const {
+  std::lock_guard lock(mutex_);
+  return terminated_;
+}
+
 void RunningChild::set_read_hook(std::function<void()> hook) {
   std::lock_guard lock(mutex_);
   read_hook_ = std::move(hook);

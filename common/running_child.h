@@ -36,6 +36,9 @@ class RunningChild {
   int read_exit_code();
   // Ends the child with every process it started and reports 0.
   void terminate();
+  // Whether a Terminate came for the run now going: its driver then stops
+  // reading what is left of the output.
+  bool terminated() const;
 
   // For tests: runs between reading the child's code and storing it, to
   // widen the window in which a Terminate can come.
