@@ -46,8 +46,6 @@ struct HelperCase {
   const char* mode;
 };
 
-// A helper printing every 200 ms keeps the program's own pacing from ever
-// seeing the quarter second of silence that ends a run.
 const HelperCase kHelpers[] = {
     {"PrintingForTwentySeconds", "linger:20"},
     {"PrintingWithoutEnd", "linger:0"},
@@ -58,12 +56,17 @@ void PrintTo(const HelperCase& c, std::ostream* out) { *out << c.mode; }
 
 class Helpers : public DriverTest, public ::testing::WithParamInterface<HelperCase> {};
 
+// A helper printing every 200 ms holds a run whatever silence ends it once
+// the program has gone; a silence longer than any test may take makes sure
+// that only Terminate, and not a helper late on a loaded machine, ends it.
+constexpr Pacing kHeldUntilTerminate{.after_end = std::chrono::minutes(10)};
+
 TEST_P(Helpers, TerminateEndsTheRunTheyHold) {
   dir.add_standin("MOR.exe");
   state.run_settings.mor_root = root("BASIN");
   state.run_settings.hydrology_root = root("HYD");
   set_mode(GetParam().mode);
-  start(kMorRun, Pacing{});
+  start(kMorRun, kHeldUntilTerminate);
   ASSERT_TRUE(window_shows("helper line 0002"));
   EXPECT_TRUE(ui.menu_item_enabled("TERMINATE")) << "the run goes on while the helper prints";
   ASSERT_TRUE(ui.user_choose_menu("&QARN Programs", "Te&rminate"));
