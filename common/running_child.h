@@ -37,7 +37,8 @@ class RunningChild {
   int read_exit_code();
   // Ends the child with every process it started and reports 0.
   void terminate();
-  // Whether Terminate ended the run started last.
+  // Whether a Terminate came for the run started last: its driver then stops
+  // reading what is left of the output, and the status bar says so.
   bool terminated() const;
   // How many runs have started, so that a caller can tell whether one did.
   std::uint64_t runs_started() const;

@@ -25,7 +25,7 @@ std::span<const RunDependentItem> run_dependent_items();
 void MENU_GRAYOUTS(State& state, ui::Ui& ui);
 
 // Ends the running model program with every process it started; the driver
-// sees the exit code 0 and ends its run once the output is drained.
+// sees it and ends its run at once, leaving unread what is still to come.
 void TERMINATE(RunningChild& running);
 
 // Ends Tarnex, unless a model program is still active.
