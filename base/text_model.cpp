@@ -21,6 +21,7 @@ void TextModel::write_line(std::string_view text) {
 
 void TextModel::clear() {
   std::unique_lock lock(mutex_);
+  dropped_ += rows_.size();
   rows_.assign(1, std::string());
   row_ = 0;
   column_ = 0;
@@ -63,6 +64,11 @@ std::uint64_t TextModel::version() const {
   return version_;
 }
 
+TextModel::Snapshot TextModel::snapshot() const {
+  std::lock_guard lock(mutex_);
+  return {{rows_.begin(), rows_.end()}, dropped_, version_};
+}
+
 void TextModel::set_change_listener(std::function<void()> listener) {
   std::lock_guard lock(mutex_);
   listener_ = std::move(listener);
@@ -102,6 +108,7 @@ void TextModel::new_row() {
     // the oldest row's storage serves the new one
     std::string reused = std::move(rows_.front());
     rows_.pop_front();
+    ++dropped_;
     reused.clear();
     rows_.push_back(std::move(reused));
   } else {

@@ -7,6 +7,7 @@ void RunningChild::start(std::shared_ptr<process::ChildProcess> child) {
   child_ = std::move(child);
   exit_code_ = kStillActive;
   terminated_ = false;
+  ++runs_started_;
 }
 
 void RunningChild::finish() {
@@ -59,6 +60,11 @@ void RunningChild::terminate() {
 bool RunningChild::terminated() const {
   std::lock_guard lock(mutex_);
   return terminated_;
+}
+
+std::uint64_t RunningChild::runs_started() const {
+  std::lock_guard lock(mutex_);
+  return runs_started_;
 }
 
 void RunningChild::set_read_hook(std::function<void()> hook) {

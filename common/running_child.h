@@ -4,6 +4,7 @@
 // and Exit on the window thread end it or read its code. Both go through
 // this one owner, under one lock.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -36,8 +37,11 @@ class RunningChild {
   int read_exit_code();
   // Ends the child with every process it started and reports 0.
   void terminate();
-  // True when a Terminate came since the run started.
+  // Whether a Terminate came for the run started last: its driver then stops
+  // reading what is left of the output, and the status bar says so.
   bool terminated() const;
+  // How many runs have started, so that a caller can tell whether one did.
+  std::uint64_t runs_started() const;
 
   // For tests: runs between reading the child's code and storing it, to
   // widen the window in which a Terminate can come.
@@ -48,6 +52,7 @@ class RunningChild {
   std::shared_ptr<process::ChildProcess> child_;
   int exit_code_ = 0;
   bool terminated_ = false;
+  std::uint64_t runs_started_ = 0;
   std::function<void()> read_hook_;
 };
 

@@ -76,7 +76,9 @@ enum class Priority { BelowNormal, Normal, AboveNormal };
 
 // A started child. It is the only reaper of its process, and every use of
 // the process id happens under its lock while the process is not yet reaped,
-// so that no signal ever reaches a process that merely reuses the id.
+// so that no signal ever reaches a process that merely reuses the id. An
+// ended child is reaped only once closed or released: until then its id, the
+// id of its process group too, cannot be another process's.
 class ChildProcess {
  public:
   explicit ChildProcess(NativeHandle process) : process_(process) {}
@@ -90,16 +92,20 @@ class ChildProcess {
   // kStillActive while it runs, then its exit code (128 + the signal for a
   // child killed by a signal); nothing once terminate() has closed it.
   std::optional<int> exit_code();
-  // Ends the child's whole process group, helpers it started included, and
-  // closes the child: its exit code can no longer be read.
+  // Ends the child's whole process group, helpers it started and left in the
+  // group included, even when the child itself has ended; closes the child:
+  // its exit code can no longer be read.
   void terminate();
   // The priority of the whole process, and of its main thread.
   void set_priority_class(Priority priority);
   void set_thread_priority(Priority priority);
 
  private:
-  // With the lock held: collects the exit status once the child has ended.
-  void reap_if_ended();
+  // With the lock held: notes the exit code once the child has ended,
+  // leaving it unreaped.
+  void look_for_end();
+  // With the lock held: waits for the child's end and lets its id go.
+  void reap();
   void apply_priority(Priority priority);
 
   std::mutex mutex_;

@@ -35,7 +35,9 @@ void ignore_broken_pipes() {
   std::call_once(once, [] { std::signal(SIGPIPE, SIG_IGN); });
 }
 
-int exit_code_of(int status) { return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status); }
+int exit_code_of(const siginfo_t& ended) {
+  return ended.si_code == CLD_EXITED ? ended.si_status : 128 + ended.si_status;
+}
 
 // Tarnex's environment with `added` set on top of it.
 std::vector<std::string> environment_with(const std::vector<std::pair<std::string, std::string>>& added) {
@@ -124,32 +126,49 @@ std::optional<Pipe> create_pipe() {
 
 ChildProcess::~ChildProcess() {
   std::lock_guard lock(mutex_);
-  if (reaped_) return;
-  ::kill(-descriptor(process_), SIGKILL);
-  while (::waitpid(descriptor(process_), nullptr, 0) < 0 && errno == EINTR) {
-  }
+  look_for_end();
+  if (!reaped_ && code_ == kStillActive) ::kill(-descriptor(process_), SIGKILL);
+  reap();
 }
 
-void ChildProcess::reap_if_ended() {
+// WNOWAIT leaves the ended child a zombie: its id, and with it the id of its
+// process group, stays taken until reap(), so a helper it left in the group
+// can still be signalled and no other process can have come to bear the id.
+void ChildProcess::look_for_end() {
+  if (reaped_ || code_ != kStillActive) return;
+  siginfo_t ended{};
+  if (::waitid(P_PID, static_cast<id_t>(process_), &ended, WEXITED | WNOHANG | WNOWAIT) != 0) {
+    // ECHILD: the system reaped it already (children ignored); its code is
+    // lost and its id may be another's.
+    if (errno == ECHILD) {
+      reaped_ = true;
+      code_ = 0;
+    }
+    return;
+  }
+  if (ended.si_pid == 0) return;
+  code_ = exit_code_of(ended);
+}
+
+void ChildProcess::reap() {
   if (reaped_) return;
-  int status = 0;
-  const pid_t done = ::waitpid(descriptor(process_), &status, WNOHANG);
-  if (done == 0 || (done < 0 && errno != ECHILD)) return;
-  // ECHILD: the system reaped it already (children ignored); its code is lost.
+  while (::waitpid(descriptor(process_), nullptr, 0) < 0 && errno == EINTR) {
+  }
   reaped_ = true;
-  code_ = done > 0 ? exit_code_of(status) : 0;
 }
 
 std::optional<int> ChildProcess::exit_code() {
   std::lock_guard lock(mutex_);
-  reap_if_ended();
-  if (closed_) return std::nullopt;
-  return code_;
+  look_for_end();
+  if (!closed_) return code_;
+  // Closed, it is signalled no more: it is reaped as soon as it has ended.
+  if (code_ != kStillActive) reap();
+  return std::nullopt;
 }
 
 void ChildProcess::terminate() {
   std::lock_guard lock(mutex_);
-  // The group keeps the leader's id while the leader is unreaped.
+  // Unreaped, the child still holds its group's id, even after it ended.
   if (!reaped_) ::kill(-descriptor(process_), SIGKILL);
   closed_ = true;
 }
@@ -167,7 +186,7 @@ void ChildProcess::set_thread_priority(Priority priority) {
 
 void ChildProcess::apply_priority(Priority priority) {
   const bool raise = priority_ && priority > *priority_;
-  if (reaped_ || priority == priority_ || (raise && raise_refused_)) return;
+  if (code_ != kStillActive || priority == priority_ || (raise && raise_refused_)) return;
   if (::setpriority(PRIO_PROCESS, static_cast<id_t>(process_), kNice[static_cast<int>(priority)]) == 0) {
     priority_ = priority;
   } else if (raise) {

@@ -57,18 +57,23 @@ class ConsoleRun {
     pause();
     read_exit_code();
     // A program that ended without a word is done.
-    if (output_.available() == 0 && !active()) return;
+    if (over()) return;
     do {
       drain();
       answer_one_prompt();
       press_enter_at_end();
       read_exit_code();
       pause();
-    } while (output_.available() > 0 || active());
+    } while (!over());
   }
 
  private:
   bool active() const { return running_.exit_code() == kStillActive; }
+
+  // The run is over once the child has ended and its output is drained, or
+  // as soon as Terminate came: a helper that escaped it, or that prints
+  // without end, holds the run no longer, and what it prints is not read.
+  bool over() const { return running_.terminated() || (output_.available() == 0 && !active()); }
 
   void read_exit_code() { running_.read_exit_code(); }
 
@@ -78,7 +83,7 @@ class ConsoleRun {
     std::array<char, kReadSize> chunk;
     std::size_t waiting = output_.available();
     if (waiting > 0) last_output_ = Clock::now();
-    while (waiting > 0) {
+    while (waiting > 0 && !running_.terminated()) {
       const std::string_view bytes(chunk.data(), output_.read(chunk));
       child_->set_thread_priority(Priority::Normal);
       ui_.text().write(bytes);
@@ -124,6 +129,7 @@ class ConsoleRun {
   // Waits until there is something to do: output to drain, an Enter to
   // press, the exit code to read again, or the end of the run.
   void pause() {
+    if (running_.terminated()) return;
     if (!active()) {
       wait_after_end();
       return;
@@ -202,8 +208,9 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
     output_end = std::move(output->read);
   }
   ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child), told).run();
-  // The run is over: its pipes close with ConsoleRun and the child, already
-  // reaped or ended by Terminate, is released.
+  // The run is over: its pipes close with ConsoleRun, so a helper still
+  // printing after a Terminate finds no reader, and the child, ended by
+  // itself or by Terminate, is released and reaped.
   running.finish();
 }
 

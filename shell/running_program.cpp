@@ -57,6 +57,10 @@ void EXIT_TARNEX(State& state, ui::Ui& ui) {
   ui.exit_program(kStillActive);
 }
 
+void refuse_close(State& state, ui::Ui& ui) {
+  if (state.running.exit_code() == kStillActive) EXIT_TARNEX(state, ui);
+}
+
 void clear_screen(ui::Ui& ui) {
   const auto position = ui.text().position();
   ui.text().clear();

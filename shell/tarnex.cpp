@@ -11,6 +11,7 @@
 #include "shell/free_format.h"
 #include "shell/history_commands.h"
 #include "shell/menu_commands.h"
+#include "shell/run_status.h"
 #include "shell/run_transcript.h"
 #include "shell/running_program.h"
 #include "tin/editor/orben_file_name.h"
@@ -42,9 +43,11 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
 void run_model(State& state, ui::Ui& ui, int run_code, int dialog_code, const Pacing& pacing) {
   state.pending_command = run_code;
   MENU_GRAYOUTS(state, ui);
+  const auto status = report_run_start(state, ui, run_code);
   RunTranscript transcript(state.history, state.run_settings, ui, run_code, dialog_code);
   QARN(state.running, state.run_settings, state.paths.executable_paths, ui, run_code, pacing, &transcript);
   transcript.finish(state.running);
+  report_run_end(state, ui, status);
   state.pending_command = kIdle;
   MENU_GRAYOUTS(state, ui);
   ui.text().write_line("");
@@ -70,6 +73,7 @@ void start_up(State& state, ui::Ui& ui, std::string_view directory) {
   }
   ui.set_text_title(" ");
   build_menu_bar(ui, menu_routines(state, ui));
+  ui.set_close_refusal([&state, &ui] { refuse_close(state, ui); });
   ui.set_about_text("Tarnex Version\rMarch 2008");
   ui.set_frame_title(" Windows Interface for the Qarn");
   ui.set_text_title("Tarnex");

@@ -164,23 +164,35 @@ TEST_F(Process, WritingToAChildThatHasGoneFailsQuietly) {
 }
 
 TEST_F(Process, TerminateEndsTheWholeGroupAndClosesTheChild) {
-  auto started = start_with_pipes(script("lingers", "sleep 60 &\necho $!\nread line\n"));
-  ASSERT_TRUE(started.child);
-  std::string helper;
-  std::array<char, 64> chunk;
-  while (!helper.ends_with('\n') && started.output.wait(kBound) == PipeWait::Readable) {
-    const std::size_t got = started.output.read(chunk);
-    if (got == 0) break;
-    helper.append(chunk.data(), got);
+  struct Case {
+    const char* body;
+    bool ended;  // whether the child has ended before Terminate
+  };
+  const Case cases[] = {{"sleep 60 &\necho $!\nread line\n", false}, {"sleep 60 &\necho $!\n", true}};
+  for (const auto& c : cases) {
+    auto started = start_with_pipes(script("lingers", c.body));
+    ASSERT_TRUE(started.child);
+    std::string helper;
+    std::array<char, 64> chunk;
+    while (!helper.ends_with('\n') && started.output.wait(kBound) == PipeWait::Readable) {
+      const std::size_t got = started.output.read(chunk);
+      if (got == 0) break;
+      helper.append(chunk.data(), got);
+    }
+    ASSERT_FALSE(helper.empty());
+    helper.pop_back();
+    const auto id = started.child->id();
+    if (c.ended) {
+      ASSERT_EQ(ended(*started.child), 0);
+      // Its id, the id of the helper's group, is no other process's.
+      EXPECT_EQ(::kill(static_cast<pid_t>(id), 0), 0) << "an ended child stays unreaped until closed";
+    }
+    started.child->terminate();
+    EXPECT_EQ(started.child->exit_code(), std::nullopt);
+    EXPECT_TRUE(process_ended(helper)) << c.body;
+    EXPECT_TRUE(process_ended(std::to_string(id))) << c.body;
+    started.child->terminate();  // again: nothing left to reach
   }
-  ASSERT_FALSE(helper.empty());
-  helper.pop_back();
-  const std::string child_id = std::to_string(started.child->id());
-  started.child->terminate();
-  EXPECT_EQ(started.child->exit_code(), std::nullopt);
-  EXPECT_TRUE(process_ended(helper));
-  EXPECT_TRUE(process_ended(child_id));
-  started.child->terminate();  // again: nothing left to reach
 }
 
 TEST_F(Process, PrioritiesAreBestEffort) {

@@ -102,19 +102,49 @@ Runner::Runner(Program& program, std::vector<Step> steps, Options options)
 
 void Runner::start(std::function<void(bool)> finished) {
   finished_ = std::move(finished);
+  started_ = std::chrono::steady_clock::now();
+  watch(options_.timeout, "FAIL Tarnex did not start up");
   timer_.start();
 }
 
 void Runner::finish(bool passed) {
   timer_.stop();
+  // Ending the program ends any run in progress, so the end is bounded too.
+  watch({}, (passed ? std::string() : failure_ + "\n") + "FAIL the program did not end within " +
+                std::to_string(options_.grace.count()) + " ms of the scenario's end");
   if (finished_) std::exchange(finished_, nullptr)(passed);
 }
 
+void Runner::watch(std::chrono::steady_clock::duration budget, std::string report) {
+  std::lock_guard lock(watch_mutex_);
+  due_ = std::chrono::steady_clock::now() + budget + options_.grace;
+  overdue_report_ = std::move(report);
+}
+
+std::optional<std::string> Runner::overdue() const {
+  std::lock_guard lock(watch_mutex_);
+  if (std::chrono::steady_clock::now() < due_) return std::nullopt;
+  return overdue_report_;
+}
+
 void Runner::tick() {
-  if (ticking_ || !program_.started_up()) return;
+  if (ticking_) return;
+  if (!program_.started_up()) {
+    // Start-up is waited for like a step, no longer than the timeout.
+    if (std::chrono::steady_clock::now() - started_ >= options_.timeout) {
+      failure_ = "FAIL Tarnex did not start up within " + std::to_string(options_.timeout.count()) + " ms";
+      finish(false);
+    }
+    return;
+  }
   ticking_ = true;
   while (next_ < steps_.size()) {
     const auto& step = steps_[next_];
+    if (watched_ != next_) {
+      watched_ = next_;
+      const auto budget = step.keyword == Keyword::Sleep ? std::chrono::milliseconds(step.number) : options_.timeout;
+      watch(budget, "FAIL line " + std::to_string(step.line) + ": " + step.source + "\n  the program stopped answering");
+    }
     const auto outcome = perform(step);
     if (outcome == Outcome::Wait) {
       const auto now = std::chrono::steady_clock::now();

@@ -6,6 +6,7 @@
 
 #include "console_io.h"
 #include "flood.h"
+#include "linger.h"
 #include "modes.h"
 #include "programs.h"
 #include "session.h"
@@ -49,5 +50,6 @@ int main(int argc, char** argv) {
     session.progress(standin::file_lines(*program, answers));
     session.say(program->exit_line);
     session.ask("Press enter to exit.");
+    if (modes.linger_seconds >= 0) standin::leave_helper(modes.linger_seconds, modes.linger_detached);
     return 0;
 }
