@@ -56,12 +56,14 @@ void print_lines(const char* heading, const std::vector<std::string>& lines) {
   }
 }
 
+const fs::path& scratch_directory() {
+  static const ScratchDirectory directory;
+  return directory.path();
+}
+
 }  // namespace
 
-std::string scratch_file(std::string_view name) {
-  static const ScratchDirectory directory;
-  return (directory.path() / name).string();
-}
+std::string scratch_file(std::string_view name) { return (scratch_directory() / name).string(); }
 
 std::string_view as_text(const std::uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
@@ -109,6 +111,9 @@ void require(bool holds, std::string_view what, const std::vector<std::string>& 
   std::fprintf(stderr, "\nProperty broken: %.*s\n", static_cast<int>(what.size()), what.data());
   print_lines("Lines before:", before);
   print_lines("Lines after:", after);
+  // abort() skips the static objects' destructors: the scratch files go now.
+  std::error_code ignored;
+  fs::remove_all(scratch_directory(), ignored);
   std::abort();
 }
 

@@ -42,16 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto loaded = fuzz::loaded_lines("IDEN" + std::string(text));
   if (!loaded || loaded->size() != 1) return 0;
   const auto line = fit(loaded->front(), tin::kLineLength);
+  const int guessed = tin::IDENFORMAT(columns(line, 5, kTextLength));
   const auto* record = tin::record_dialog(ids::record_iden::kDialog);
   bool stands_somewhere = false;
   for (int layout = 0; layout <= 3; ++layout) stands_somewhere = stands_somewhere || stands_in(*record, line, layout);
-  const bool stands_in_guess = stands_in(*record, line, tin::IDENFORMAT(columns(line, 5, kTextLength)));
 
   auto tin = fuzz::state_with({line});
   fuzz::edit_and_confirm(tin, 1);
-  if (stands_in_guess) {
-    fuzz::require(tin.IDEN_LAYOUT == tin::IDENFORMAT(columns(line, 5, kTextLength)),
-                  "Edit shows the guessed layout when the record stands in it");
+  if (stands_in(*record, line, guessed)) {
+    fuzz::require(tin.IDEN_LAYOUT == guessed, "Edit shows the guessed layout when the record stands in it");
   }
   if (stands_somewhere) {
     fuzz::require(fuzz::lines_of(tin.records) == std::vector<std::string>{line},
