@@ -125,6 +125,15 @@ TEST_F(Process, AChildStartsFreshInTarnexsDirectoryWithTheAddedVariables) {
   EXPECT_EQ(ended(*started.child), 0);
 }
 
+TEST_F(Process, AChildWithoutPipesHasTheNullDeviceAsItsStreams) {
+  auto child = start_child({script("streams", "streams=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)\n"
+                                              "read=$(wc -c < /proc/$$/fd/0)\n"
+                                              "echo \"$streams $read\" > streams.txt\n")});
+  ASSERT_TRUE(child);
+  EXPECT_EQ(ended(*child), 0);
+  EXPECT_EQ(dir.read("streams.txt"), "/dev/null\n/dev/null\n/dev/null 0\n");
+}
+
 TEST_F(Process, TheExitCodeIsStillActiveUntilTheChildEnds) {
   struct Case {
     const char* body;

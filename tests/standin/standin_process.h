@@ -44,13 +44,20 @@ struct Ending {
 };
 inline constexpr Ending kExitedZero{false, 0};
 
+// Where the child's standard input comes from.
+enum class Input {
+    Pipe,     // the pipe the test sends on
+    Failing,  // a directory: every read fails
+};
+
 // One stand-in child started in a scratch directory with its standard input
 // on one pipe and standard output and error together on another, as Tarnex
 // starts a model program. A child still running at the end is killed.
 class StandinProcess {
 public:
     // `mode` becomes STANDIN_MODE; empty means the variable is not set.
-    StandinProcess(const ScratchDir& dir, const std::string& program, const std::string& mode = "");
+    StandinProcess(const ScratchDir& dir, const std::string& program, const std::string& mode = "",
+                   Input input = Input::Pipe);
     ~StandinProcess();
     StandinProcess(const StandinProcess&) = delete;
     StandinProcess& operator=(const StandinProcess&) = delete;
@@ -58,6 +65,8 @@ public:
     // Write errors are ignored: the child may already have gone.
     void send(std::string_view bytes);
     void close_input();
+    // Nothing more is read: the child's next write fails.
+    void close_output();
 
     // Reads until the output holds `text` starting at or after `from`;
     // returns its offset, or nothing when the output ended or time ran out.
