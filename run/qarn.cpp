@@ -37,8 +37,9 @@ std::chrono::milliseconds till(Clock::time_point until) {
 // questions are looked for in.
 class ConsoleRun {
  public:
-  ConsoleRun(RunningChild& running, const RunSettings& settings, ui::Ui& ui, const ModelProgram& program, const Pacing& pacing, process::PipeEnd answers,
-             process::PipeEnd output, std::shared_ptr<process::ChildProcess> child, RunObserver& observer)
+  ConsoleRun(RunningChild& running, const RunSettings& settings, ui::Ui& ui, const ModelProgram& program,
+             const Pacing& pacing, process::PipeEnd answers, process::PipeEnd output,
+             std::shared_ptr<process::ChildProcess> child, RunObserver& observer)
       : running_(running),
         settings_(settings),
         ui_(ui),
@@ -207,7 +208,8 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
     output->write.close();
     output_end = std::move(output->read);
   }
-  ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child), told).run();
+  ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child), told)
+      .run();
   // The run is over: its pipes close with ConsoleRun, so a helper still
   // printing after a Terminate finds no reader, and the child, ended by
   // itself or by Terminate, is released and reaped.

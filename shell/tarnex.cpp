@@ -57,7 +57,9 @@ CommandOperations command_operations(State& state, ui::Ui& ui) {
   CommandOperations operations{{kClearScreen, [&ui] { clear_screen(ui); }}};
   for (int dialog_code : {kMorOrbDialog, kMerlOrbDialog, kFlumDialog, kJornDialog}) {
     operations[dialog_code] = [&state, &ui, dialog_code] {
-      if (auto again = state.take_run_again(dialog_code)) apply_answers(again->run_code, again->answers, state.run_settings);
+      if (auto again = state.take_run_again(dialog_code)) {
+        apply_answers(again->run_code, again->answers, state.run_settings);
+      }
       run_dialog_operation(state.run_settings, state.paths, ui, dialog_code,
                            [&state, &ui, dialog_code](int run_code) { run_model(state, ui, run_code, dialog_code); });
     };
