@@ -1,11 +1,11 @@
 #include "tin/editor/tin_file_writer.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <random>
+
+#include "base/file_system.h"
 
 namespace tarnex::tin {
 namespace {
@@ -22,8 +22,8 @@ std::FILE* create_beside(const fs::path& target, fs::path& temporary) {
     // Short, so that it fits wherever the target's own name fits.
     temporary = target;
     temporary.replace_filename(".tarnex-" + std::to_string(random()) + ".tmp");
-    // "x": never takes over a file that is already there.
-    if (std::FILE* file = std::fopen(temporary.c_str(), "wx")) return file;
+    // Never takes over a file that is already there.
+    if (std::FILE* file = files::create_new(temporary)) return file;
     if (errno != EEXIST) return nullptr;
   }
   return nullptr;
@@ -31,13 +31,10 @@ std::FILE* create_beside(const fs::path& target, fs::path& temporary) {
 
 bool write_lines(std::FILE* file, const RecordList& list) {
   for (int k = 1; k <= list.count(); ++k) {
-    const auto& line = list.line(k);
-    if (std::fwrite(line.data(), 1, kWrittenColumns, file) != kWrittenColumns || std::fputc('\n', file) == EOF) {
-      return false;
-    }
+    if (!files::write_line(file, std::string_view(list.line(k)).substr(0, kWrittenColumns))) return false;
   }
   // On disk before it replaces the old file.
-  return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+  return files::flush_to_disk(file);
 }
 
 // A link keeps pointing at the file it names: the file it leads to is
@@ -52,11 +49,11 @@ fs::path resolved(const fs::path& name) {
 }  // namespace
 
 bool write_tin_file(const std::string& name, const RecordList& list) {
-  const auto target = resolved(name);
+  const auto target = resolved(files::native_path(name));
   std::error_code error;
   // An existing file is replaced only where it could have been overwritten:
   // a read-only file or a directory of that name stays as it is.
-  if (fs::exists(target, error) && (!fs::is_regular_file(target, error) || ::access(target.c_str(), W_OK) != 0)) {
+  if (fs::exists(target, error) && (!fs::is_regular_file(target, error) || !files::may_write(target))) {
     return false;
   }
   fs::path temporary;
