@@ -1,4 +1,4 @@
-// The child processes and pipes of ui/process.h on POSIX systems.
+// The child processes and pipes of process/process.h on POSIX systems.
 
 #include <algorithm>
 #include <cerrno>
@@ -123,15 +123,15 @@ std::optional<Pipe> create_pipe() {
 ChildProcess::~ChildProcess() {
   std::lock_guard lock(mutex_);
   if (reaped_) return;
-  ::kill(-descriptor(process_), SIGKILL);
-  while (::waitpid(descriptor(process_), nullptr, 0) < 0 && errno == EINTR) {
+  ::kill(-descriptor(handles_.group), SIGKILL);
+  while (::waitpid(descriptor(handles_.process), nullptr, 0) < 0 && errno == EINTR) {
   }
 }
 
 void ChildProcess::reap_if_ended() {
   if (reaped_) return;
   int status = 0;
-  const pid_t done = ::waitpid(descriptor(process_), &status, WNOHANG);
+  const pid_t done = ::waitpid(descriptor(handles_.process), &status, WNOHANG);
   if (done == 0 || (done < 0 && errno != ECHILD)) return;
   // ECHILD: the system reaped it already (children ignored); its code is lost.
   reaped_ = true;
@@ -148,7 +148,7 @@ std::optional<int> ChildProcess::exit_code() {
 void ChildProcess::terminate() {
   std::lock_guard lock(mutex_);
   // The group keeps the leader's id while the leader is unreaped.
-  if (!reaped_) ::kill(-descriptor(process_), SIGKILL);
+  if (!reaped_) ::kill(-descriptor(handles_.group), SIGKILL);
   closed_ = true;
 }
 
@@ -166,7 +166,7 @@ void ChildProcess::set_thread_priority(Priority priority) {
 void ChildProcess::apply_priority(Priority priority) {
   const bool raise = priority_ && priority > *priority_;
   if (reaped_ || priority == priority_ || (raise && raise_refused_)) return;
-  if (::setpriority(PRIO_PROCESS, static_cast<id_t>(process_), kNice[static_cast<int>(priority)]) == 0) {
+  if (::setpriority(PRIO_PROCESS, static_cast<id_t>(handles_.process), kNice[static_cast<int>(priority)]) == 0) {
     priority_ = priority;
   } else if (raise) {
     raise_refused_ = true;
@@ -197,7 +197,8 @@ std::shared_ptr<ChildProcess> start_child(const ChildStart& start) {
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (failure != 0) return nullptr;
-  return std::make_shared<ChildProcess>(process);
+  // The child leads its own group; its main thread's id is its own.
+  return std::make_shared<ChildProcess>(ChildHandles{process, process, process, process});
 }
 
 }  // namespace tarnex::process
