@@ -13,10 +13,36 @@
 
 #include "shell/running_program.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#endif
+
 namespace tarnex::test {
 namespace {
 
 const char* const kFirstPrompt = "Enter root of input and output file names.";
+
+#ifdef _WIN32
+// The stand-in's crash ends it as an access violation would.
+constexpr int kCrashCode = static_cast<int>(STATUS_ACCESS_VIOLATION);
+
+long resident_kib() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<long>(counters.WorkingSetSize / 1024);
+}
+
+bool process_exists(process::NativeHandle id) {
+  const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+  if (process == nullptr) return false;
+  const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  ::CloseHandle(process);
+  return running;
+}
+#else
+// The stand-in's crash is a SIGKILL.
+constexpr int kCrashCode = 128 + SIGKILL;
 
 // The resident memory of this process.
 long resident_kib() {
@@ -29,6 +55,7 @@ long resident_kib() {
 }
 
 bool process_exists(process::NativeHandle id) { return std::filesystem::exists("/proc/" + std::to_string(id)); }
+#endif
 
 class Faults : public DriverTest {
  protected:
@@ -56,7 +83,7 @@ TEST_F(Faults, CrashEndsTheRunWithItsCodeAndTheNextProgramStillStarts) {
   state.run_settings.orb_source_root = root("BASIN");
   set_mode("crash");
   run(kMorRun);
-  EXPECT_EQ(state.running.exit_code(), 128 + SIGKILL);
+  EXPECT_EQ(state.running.exit_code(), kCrashCode);
   EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n");
   // Terminate after the end, even twice, only sets the code.
   TERMINATE(state.running);
@@ -157,7 +184,11 @@ TEST_F(Faults, OddOutputIsShownAsItIs) {
 
 TEST_F(Faults, ACharacterSplitAcrossTwoReadsIsShownWhole) {
   std::filesystem::remove(dir.file("MOR.exe"));
+#ifdef _WIN32
+  dir.add_test_child("MOR.exe", "print Caf\\xc3;sleep 300;print \\xa9 au lait\\n");
+#else
   dir.put("MOR.exe", "#!/bin/sh\nprintf 'Caf\\303'\nsleep 0.3\nprintf '\\251 au lait\\n'\n", true);
+#endif
   run(kMorRun);
   EXPECT_EQ(rows_equal("Caf\xc3\xa9 au lait"), 1);
 }

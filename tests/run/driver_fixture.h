@@ -31,7 +31,8 @@ inline constexpr std::chrono::seconds kBound{60};
 // `text` cut or padded to a root field.
 std::string root(std::string_view text);
 
-// The descriptors this process has open.
+// The descriptors this process has open; on Windows its handles of the kinds
+// the process layer makes.
 std::set<std::string> open_descriptors();
 
 // An environment variable set for the rest of a scope.

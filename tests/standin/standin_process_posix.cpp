@@ -1,3 +1,6 @@
+// The stand-in child on POSIX systems: forked and executed in the scratch
+// directory, on two pipes.
+
 #include "standin_process.h"
 
 #include <algorithm>
@@ -6,10 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <poll.h>
-#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -18,33 +18,6 @@
 extern char** environ;
 
 namespace standin_test {
-
-namespace fs = std::filesystem;
-
-ScratchDir::ScratchDir() {
-    std::string pattern = (fs::temp_directory_path() / "standin-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
-std::string ScratchDir::add_program(const std::string& name) const {
-    const fs::path link = fs::path(path_) / name;
-    if (!fs::is_symlink(link)) fs::create_symlink(QARN_STANDIN_PATH, link);
-    return link.string();
-}
-
-std::optional<std::string> ScratchDir::read(const std::string& name) const {
-    std::ifstream file(fs::path(path_) / name, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
 
 namespace {
 
@@ -145,29 +118,6 @@ bool StandinProcess::read_some(Clock::time_point deadline) {
     return true;
 }
 
-std::optional<std::size_t> StandinProcess::wait_for(std::string_view text, std::size_t from) {
-    const Clock::time_point deadline = Clock::now() + kTimeout;
-    for (;;) {
-        const std::size_t found = output_.find(text, std::min(from, output_.size()));
-        if (found != std::string::npos) return found;
-        if (!read_some(deadline)) return std::nullopt;
-    }
-}
-
-bool StandinProcess::read_to_end() {
-    const Clock::time_point deadline = Clock::now() + kTimeout;
-    while (read_some(deadline)) {
-    }
-    return output_ended_;
-}
-
-void StandinProcess::read_for(milliseconds duration) {
-    const Clock::time_point deadline = Clock::now() + duration;
-    while (Clock::now() < deadline) {
-        if (!read_some(deadline) && output_ended_) std::this_thread::sleep_for(milliseconds(10));
-    }
-}
-
 std::optional<Ending> StandinProcess::wait_exit(milliseconds timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
     while (!ending_) {
@@ -192,13 +142,6 @@ bool StandinProcess::running() {
     int status = 0;
     if (!ending_ && ::waitpid(pid_, &status, WNOHANG) == pid_) ending_ = ending_of(status);
     return !ending_;
-}
-
-Clock::time_point StandinProcess::arrival(std::size_t offset) const {
-    const auto after = std::upper_bound(
-        chunk_starts_.begin(), chunk_starts_.end(), offset,
-        [](std::size_t value, const auto& chunk) { return value < chunk.first; });
-    return after == chunk_starts_.begin() ? started_ : std::prev(after)->second;
 }
 
 }  // namespace standin_test
