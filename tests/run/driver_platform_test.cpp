@@ -236,7 +236,7 @@ TEST_F(DriverTest, AFortranProgramIsAnswered) {
   fs::copy_file(FORTRAN_MOR_PATH, files::native_path(dir.file("MOR.exe")));
 #else
   if (::system("command -v gfortran > /dev/null 2>&1") != 0) GTEST_SKIP() << "no gfortran";
-  ASSERT_EQ(::system("gfortran -o MOR.exe " FORTRAN_MOR_SOURCE), 0);
+  ASSERT_EQ(::system("gfortran -o MOR.exe \"" FORTRAN_MOR_SOURCE "\""), 0);
 #endif
   struct Case {
     const char* hydrology;
