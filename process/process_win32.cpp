@@ -46,6 +46,19 @@ Look look_at(HANDLE pipe) {
   return waiting > 0 ? Look::Bytes : Look::Nothing;
 }
 
+// Looks at the pipe until bytes wait or it has ended, at most `timeout`.
+Look wait_for(HANDLE pipe, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  std::chrono::milliseconds step = 1ms;
+  for (;;) {
+    const Look seen = look_at(pipe);
+    const auto now = std::chrono::steady_clock::now();
+    if (seen != Look::Nothing || now >= deadline) return seen;
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(step, deadline - now));
+    step = std::min(step * 2, kLongestLook);
+  }
+}
+
 bool same_name(std::wstring_view a, std::wstring_view b) {
   return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
          CSTR_EQUAL;
@@ -183,17 +196,7 @@ bool PipeEnd::write(std::string_view bytes) {
 }
 
 bool PipeEnd::wait_readable(std::chrono::milliseconds timeout) {
-  if (!is_open()) return false;
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  std::chrono::milliseconds step = 1ms;
-  for (;;) {
-    const Look seen = look_at(handle_of(handle_));
-    if (seen != Look::Nothing) return seen == Look::Bytes;
-    const auto now = std::chrono::steady_clock::now();
-    if (now >= deadline) return false;
-    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(step, deadline - now));
-    step = std::min(step * 2, std::chrono::milliseconds(kLongestLook));
-  }
+  return is_open() && wait_for(handle_of(handle_), timeout) == Look::Bytes;
 }
 
 // Without a security record neither end is inheritable: start_child hands

@@ -54,6 +54,8 @@ std::string read_all(Started& started) {
     if (started.output.wait_readable(10ms)) {
       text.append(chunk.data(), started.output.read(chunk));
     } else if (started.child->exit_code() != kStillActive) {
+      // What it wrote between the wait and its end is still in the pipe.
+      while (started.output.available() > 0) text.append(chunk.data(), started.output.read(chunk));
       break;
     }
   }
