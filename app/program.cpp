@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "shell/running_program.h"
 #include "shell/tarnex.h"
 
 namespace tarnex {
@@ -25,6 +26,10 @@ void Program::stop() {
   ui_.shut_down();
   state_.request_stop();
   while (!loop_done_) {
+    // A run in progress, or one the loop starts before it sees the stop, is
+    // ended as Terminate ends it, so the loop never waits for a model
+    // program or a helper it left printing.
+    if (state_.running.child() && !state_.running.terminated()) TERMINATE(state_.running);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }

@@ -20,7 +20,8 @@ class Program {
   // runs there, its window calls carried over to the window thread.
   void start();
   // Stops the command loop and waits for it, keeping the window thread's
-  // events flowing meanwhile so that a loop waiting on the window can finish.
+  // events flowing meanwhile so that a loop waiting on the window can finish;
+  // a model program still running is terminated.
   void stop();
 
   ui::QtUi& ui() { return ui_; }

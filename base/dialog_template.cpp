@@ -86,6 +86,8 @@ void apply_word(ControlTemplate& control, const std::string& word, int line_no) 
     else if (key == "span") control.column_span = value;
     else if (key == "in") control.parent = value;
     else if (key == "lines") control.lines = value;
+    else if (key == "doubleclick") control.double_click = value;
+    else if (key == "deletekey") control.delete_key = value;
     else throw TemplateError("line " + std::to_string(line_no) + ": unknown key " + key);
     return;
   }
@@ -94,6 +96,8 @@ void apply_word(ControlTemplate& control, const std::string& word, int line_no) 
   else if (word == "hidden") control.hidden = true;
   else if (word == "fixedpitch") control.fixed_pitch = true;
   else if (word == "vscroll") control.always_scroll_bar = true;
+  else if (word == "label") control.label = true;
+  else if (word == "onevalue") control.one_value = true;
   else if (word != "newgroup") throw TemplateError("line " + std::to_string(line_no) + ": unknown word " + word);
 }
 

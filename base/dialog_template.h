@@ -44,6 +44,10 @@ struct ControlTemplate {
   bool hidden = false;
   bool fixed_pitch = false;        // texts in a fixed-pitch font, so that columns line up
   bool always_scroll_bar = false;  // the vertical scroll bar shows even when not needed
+  bool label = false;      // a read-only edit that captions a value: shown as text, not as a box
+  bool one_value = false;  // a multi-line edit holding one value: Enter presses the default button
+  int double_click = 0;    // of a list: the button a double-click on an entry presses, 0 none
+  int delete_key = 0;      // of a list: the button the Delete key presses, 0 none
   std::string caption;  // caption of a button or static, initial text of an edit
   std::vector<std::string> items;
 };

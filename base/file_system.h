@@ -41,6 +41,19 @@ std::FILE* create_new(const std::filesystem::path& path);
 // Flushes what was written to the file and waits until it is on disk.
 bool flush_to_disk(std::FILE* file);
 
+// Empties the open file.
+bool truncate(std::FILE* file);
+
+// Lets only its owner read and write the open file, where permission bits
+// say so (POSIX systems); on Windows a new file has its directory's access
+// rules and keeps them.
+void keep_private(std::FILE* file);
+
+// True when the existing file has other names (hard links), or, on POSIX
+// systems, an owner or group that a new file of this user would not have:
+// replaced by a new file, it would no longer be the file they know.
+bool has_other_names_or_owner(const std::filesystem::path& path);
+
 // True when this user may write the existing file.
 bool may_write(const std::filesystem::path& path);
 

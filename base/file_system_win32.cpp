@@ -74,6 +74,22 @@ std::FILE* create_new(const std::filesystem::path& path) {
 
 bool flush_to_disk(std::FILE* file) { return std::fflush(file) == 0 && ::_commit(::_fileno(file)) == 0; }
 
+bool truncate(std::FILE* file) { return ::_chsize_s(::_fileno(file), 0) == 0; }
+
+void keep_private(std::FILE*) {}
+
+// The owner is not compared: a file Tarnex writes anew takes its
+// directory's access rules, as any file made there does.
+bool has_other_names_or_owner(const std::filesystem::path& path) {
+  const HANDLE file = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool linked = ::GetFileInformationByHandle(file, &information) && information.nNumberOfLinks > 1;
+  ::CloseHandle(file);
+  return linked;
+}
+
 bool may_write(const std::filesystem::path& path) { return ::_waccess(path.c_str(), 2) == 0; }
 
 }  // namespace tarnex::files

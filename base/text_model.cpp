@@ -21,6 +21,7 @@ void TextModel::write_line(std::string_view text) {
 
 void TextModel::clear() {
   std::unique_lock lock(mutex_);
+  dropped_ += rows_.size();
   rows_.assign(1, std::string());
   row_ = 0;
   column_ = 0;
@@ -63,16 +64,24 @@ std::uint64_t TextModel::version() const {
   return version_;
 }
 
+TextModel::Snapshot TextModel::snapshot() const {
+  std::lock_guard lock(mutex_);
+  return {{rows_.begin(), rows_.end()}, dropped_, version_};
+}
+
 void TextModel::set_change_listener(std::function<void()> listener) {
   std::lock_guard lock(mutex_);
   listener_ = std::move(listener);
 }
 
 // Copies each run of bytes between line ends at once: a model program may
-// print megabytes, and the window must keep up with it.
+// print megabytes, and the window must keep up with it. Each line end is
+// found by a search for one character, which the library does many bytes at
+// a time; a search for either of two goes byte by byte.
 void TextModel::put(std::string_view bytes) {
   while (!bytes.empty()) {
-    const auto end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    const auto line_end = std::min(bytes.find('\n'), bytes.size());
+    const auto end = std::min(bytes.substr(0, line_end).find('\r'), line_end);
     put_run(bytes.substr(0, end));
     if (end == bytes.size()) return;
     if (bytes[end] == '\n') new_row();
@@ -99,6 +108,7 @@ void TextModel::new_row() {
     // the oldest row's storage serves the new one
     std::string reused = std::move(rows_.front());
     rows_.pop_front();
+    ++dropped_;
     reused.clear();
     rows_.push_back(std::move(reused));
   } else {

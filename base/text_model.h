@@ -24,6 +24,15 @@ class TextModel {
  public:
   static constexpr std::size_t kRows = 250;
 
+  // The rows as one read, with how many rows have left the top since the
+  // model was made (pushed out past kRows, or cleared), so that a view can
+  // tell rows appended below from rows that changed.
+  struct Snapshot {
+    std::vector<std::string> rows;
+    std::uint64_t dropped = 0;
+    std::uint64_t version = 0;
+  };
+
   TextModel();
 
   // Writes bytes at the text position without ending the line: a line feed
@@ -42,6 +51,7 @@ class TextModel {
   // The rows joined by line feeds, trailing empty rows dropped.
   std::string text() const;
   std::uint64_t version() const;
+  Snapshot snapshot() const;
 
   // Called, outside the lock, after every change (from the writing thread).
   void set_change_listener(std::function<void()> listener);
@@ -57,6 +67,7 @@ class TextModel {
   std::size_t row_ = 0;
   std::size_t column_ = 0;
   std::uint64_t version_ = 0;
+  std::uint64_t dropped_ = 0;
   std::function<void()> listener_;
 };
 

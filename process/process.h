@@ -25,6 +25,13 @@ constexpr int kStillActive = 259;
 // A descriptor or handle of the platform; -1 is none.
 using NativeHandle = std::intptr_t;
 
+// What a wait on the read end of a pipe saw.
+enum class PipeWait {
+  Readable,  // bytes are waiting
+  Ended,     // nothing is waiting and no writer is left: nothing more can come
+  TimedOut,
+};
+
 // One end of an anonymous pipe, closed when dropped.
 class PipeEnd {
  public:
@@ -46,8 +53,9 @@ class PipeEnd {
   std::size_t read(std::span<char> buffer);
   // Writes all of `bytes`; false when the reader has gone or the end is closed.
   bool write(std::string_view bytes);
-  // Waits until bytes can be read, at most `timeout`; false when none came.
-  bool wait_readable(std::chrono::milliseconds timeout);
+  // Waits until bytes can be read or the pipe has ended, at most `timeout`.
+  // A closed end has ended.
+  PipeWait wait(std::chrono::milliseconds timeout);
 
  private:
   NativeHandle handle_ = -1;
@@ -78,10 +86,12 @@ struct ChildHandles {
   NativeHandle group = -1;
 };
 
-// A started child. It is the only one that waits for its process, and every
-// use of the process happens under its lock while the process is not yet
-// collected, so that nothing ever reaches a process that merely reuses the
-// id, nor a handle already closed.
+// A started child. It is the only reaper of its process, and every use of
+// the process happens under its lock while the process is not yet reaped,
+// so that nothing ever reaches a process that merely reuses the id, nor a
+// handle already closed. An ended child is reaped only once closed or
+// released: until then its id, the id of its group too, cannot be another
+// process's (on Windows the handles hold them).
 class ChildProcess {
  public:
   explicit ChildProcess(const ChildHandles& handles) : handles_(handles) {}
@@ -96,16 +106,21 @@ class ChildProcess {
   // the signal for a child killed by a signal); nothing once terminate() has
   // closed it.
   std::optional<int> exit_code();
-  // Ends the child's whole group, helpers it started included, and closes
-  // the child: its exit code can no longer be read.
+  // Ends the child's whole group, helpers it started and left in the group
+  // included, even when the child itself has ended; closes the child: its
+  // exit code can no longer be read.
   void terminate();
   // The priority of the whole process, and of its main thread.
   void set_priority_class(Priority priority);
   void set_thread_priority(Priority priority);
 
  private:
-  // With the lock held: collects the exit code once the child has ended.
-  void reap_if_ended();
+  // With the lock held: notes the exit code once the child has ended,
+  // leaving it unreaped.
+  void look_for_end();
+  // With the lock held: waits for the child's end and lets its id go (on
+  // Windows: closes its handles).
+  void reap();
   void apply_priority(Priority priority);
 
   std::mutex mutex_;

@@ -35,7 +35,9 @@ void ignore_broken_pipes() {
   std::call_once(once, [] { std::signal(SIGPIPE, SIG_IGN); });
 }
 
-int exit_code_of(int status) { return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status); }
+int exit_code_of(const siginfo_t& ended) {
+  return ended.si_code == CLD_EXITED ? ended.si_status : 128 + ended.si_status;
+}
 
 // Tarnex's environment with `added` set on top of it.
 std::vector<std::string> environment_with(const std::vector<std::pair<std::string, std::string>>& added) {
@@ -107,10 +109,12 @@ bool PipeEnd::write(std::string_view bytes) {
   return true;
 }
 
-bool PipeEnd::wait_readable(std::chrono::milliseconds timeout) {
-  if (!is_open()) return false;
+// A pipe without writers and without bytes reports a hang-up, not input.
+PipeWait PipeEnd::wait(std::chrono::milliseconds timeout) {
+  if (!is_open()) return PipeWait::Ended;
   pollfd waiting{descriptor(handle_), POLLIN, 0};
-  return ::poll(&waiting, 1, static_cast<int>(timeout.count())) > 0 && (waiting.revents & POLLIN) != 0;
+  if (::poll(&waiting, 1, static_cast<int>(timeout.count())) <= 0) return PipeWait::TimedOut;
+  return (waiting.revents & POLLIN) != 0 ? PipeWait::Readable : PipeWait::Ended;
 }
 
 std::optional<Pipe> create_pipe() {
@@ -122,32 +126,49 @@ std::optional<Pipe> create_pipe() {
 
 ChildProcess::~ChildProcess() {
   std::lock_guard lock(mutex_);
-  if (reaped_) return;
-  ::kill(-descriptor(handles_.group), SIGKILL);
-  while (::waitpid(descriptor(handles_.process), nullptr, 0) < 0 && errno == EINTR) {
-  }
+  look_for_end();
+  if (!reaped_ && code_ == kStillActive) ::kill(-descriptor(handles_.group), SIGKILL);
+  reap();
 }
 
-void ChildProcess::reap_if_ended() {
+// WNOWAIT leaves the ended child a zombie: its id, and with it the id of its
+// process group, stays taken until reap(), so a helper it left in the group
+// can still be signalled and no other process can have come to bear the id.
+void ChildProcess::look_for_end() {
+  if (reaped_ || code_ != kStillActive) return;
+  siginfo_t ended{};
+  if (::waitid(P_PID, static_cast<id_t>(handles_.process), &ended, WEXITED | WNOHANG | WNOWAIT) != 0) {
+    // ECHILD: the system reaped it already (children ignored); its code is
+    // lost and its id may be another's.
+    if (errno == ECHILD) {
+      reaped_ = true;
+      code_ = 0;
+    }
+    return;
+  }
+  if (ended.si_pid == 0) return;
+  code_ = exit_code_of(ended);
+}
+
+void ChildProcess::reap() {
   if (reaped_) return;
-  int status = 0;
-  const pid_t done = ::waitpid(descriptor(handles_.process), &status, WNOHANG);
-  if (done == 0 || (done < 0 && errno != ECHILD)) return;
-  // ECHILD: the system reaped it already (children ignored); its code is lost.
+  while (::waitpid(descriptor(handles_.process), nullptr, 0) < 0 && errno == EINTR) {
+  }
   reaped_ = true;
-  code_ = done > 0 ? exit_code_of(status) : 0;
 }
 
 std::optional<int> ChildProcess::exit_code() {
   std::lock_guard lock(mutex_);
-  reap_if_ended();
-  if (closed_) return std::nullopt;
-  return code_;
+  look_for_end();
+  if (!closed_) return code_;
+  // Closed, it is signalled no more: it is reaped as soon as it has ended.
+  if (code_ != kStillActive) reap();
+  return std::nullopt;
 }
 
 void ChildProcess::terminate() {
   std::lock_guard lock(mutex_);
-  // The group keeps the leader's id while the leader is unreaped.
+  // Unreaped, the child still holds its group's id, even after it ended.
   if (!reaped_) ::kill(-descriptor(handles_.group), SIGKILL);
   closed_ = true;
 }
@@ -165,7 +186,7 @@ void ChildProcess::set_thread_priority(Priority priority) {
 
 void ChildProcess::apply_priority(Priority priority) {
   const bool raise = priority_ && priority > *priority_;
-  if (reaped_ || priority == priority_ || (raise && raise_refused_)) return;
+  if (code_ != kStillActive || priority == priority_ || (raise && raise_refused_)) return;
   if (::setpriority(PRIO_PROCESS, static_cast<id_t>(handles_.process), kNice[static_cast<int>(priority)]) == 0) {
     priority_ = priority;
   } else if (raise) {

@@ -154,6 +154,15 @@ class InheritedHandles {
   LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
 };
 
+// Without a job (a system that refused one) only the child itself is ended.
+void end_group(const ChildHandles& handles) {
+  if (handles.group != -1) {
+    ::TerminateJobObject(handle_of(handles.group), 1);
+  } else {
+    ::TerminateProcess(handle_of(handles.process), 1);
+  }
+}
+
 }  // namespace
 
 PipeEnd& PipeEnd::operator=(PipeEnd&& other) noexcept {
@@ -195,8 +204,17 @@ bool PipeEnd::write(std::string_view bytes) {
   return true;
 }
 
-bool PipeEnd::wait_readable(std::chrono::milliseconds timeout) {
-  return is_open() && wait_for(handle_of(handle_), timeout) == Look::Bytes;
+PipeWait PipeEnd::wait(std::chrono::milliseconds timeout) {
+  if (!is_open()) return PipeWait::Ended;
+  switch (wait_for(handle_of(handle_), timeout)) {
+    case Look::Bytes:
+      return PipeWait::Readable;
+    case Look::Ended:
+      return PipeWait::Ended;
+    case Look::Nothing:
+      break;
+  }
+  return PipeWait::TimedOut;
 }
 
 // Without a security record neither end is inheritable: start_child hands
@@ -208,62 +226,56 @@ std::optional<Pipe> create_pipe() {
   return Pipe{PipeEnd(native_of(read)), PipeEnd(native_of(write))};
 }
 
+// A child still running ends with its job; the handles go in any case.
 ChildProcess::~ChildProcess() {
   std::lock_guard lock(mutex_);
-  if (closed_) return;
-  reap_if_ended();
-  if (!reaped_) {
-    if (handles_.group != -1) {
-      ::TerminateJobObject(handle_of(handles_.group), 1);
-    } else {
-      ::TerminateProcess(handle_of(handles_.process), 1);
-    }
+  look_for_end();
+  if (!reaped_ && code_ == kStillActive) {
+    end_group(handles_);
     ::WaitForSingleObject(handle_of(handles_.process), INFINITE);
   }
-  close(handles_.process);
-  close(handles_.thread);
-  close(handles_.group);
+  reap();
 }
 
-void ChildProcess::reap_if_ended() {
-  if (reaped_ || closed_) return;
+void ChildProcess::look_for_end() {
+  if (reaped_ || code_ != kStillActive) return;
   if (::WaitForSingleObject(handle_of(handles_.process), 0) != WAIT_OBJECT_0) return;
   DWORD code = 0;
   ::GetExitCodeProcess(handle_of(handles_.process), &code);
-  reaped_ = true;
   code_ = static_cast<int>(code);
+}
+
+// The handles keep the process and its job from being another's; closed,
+// they are never touched again.
+void ChildProcess::reap() {
+  if (reaped_) return;
+  close(handles_.process);
+  close(handles_.thread);
+  close(handles_.group);
+  reaped_ = true;
 }
 
 std::optional<int> ChildProcess::exit_code() {
   std::lock_guard lock(mutex_);
-  reap_if_ended();
-  if (closed_) return std::nullopt;
-  return code_;
+  look_for_end();
+  if (!closed_) return code_;
+  return std::nullopt;
 }
 
-// The job holds the child and everything it started; once the child has
-// ended on its own, what it left running is its own business, as on POSIX
-// systems.
+// The job holds the child and every process it started, even after the
+// child itself has ended.
 void ChildProcess::terminate() {
   std::lock_guard lock(mutex_);
-  if (closed_) return;
-  reap_if_ended();
-  if (!reaped_) {
-    if (handles_.group != -1) {
-      ::TerminateJobObject(handle_of(handles_.group), 1);
-    } else {
-      ::TerminateProcess(handle_of(handles_.process), 1);
-    }
-  }
-  close(handles_.process);
-  close(handles_.thread);
-  close(handles_.group);
+  if (reaped_) return;
+  look_for_end();
+  if (handles_.group != -1 || code_ == kStillActive) end_group(handles_);
+  reap();
   closed_ = true;
 }
 
 void ChildProcess::set_priority_class(Priority priority) {
   std::lock_guard lock(mutex_);
-  if (reaped_ || closed_) return;
+  if (reaped_ || code_ != kStillActive) return;
   ::SetPriorityClass(handle_of(handles_.process), kPriorityClass[static_cast<int>(priority)]);
 }
 
@@ -273,7 +285,7 @@ void ChildProcess::set_thread_priority(Priority priority) {
 }
 
 void ChildProcess::apply_priority(Priority priority) {
-  if (reaped_ || closed_ || priority == priority_) return;
+  if (reaped_ || code_ != kStillActive || priority == priority_) return;
   if (::SetThreadPriority(handle_of(handles_.thread), kThreadPriority[static_cast<int>(priority)])) priority_ = priority;
 }
 

@@ -27,8 +27,10 @@ std::optional<std::string> answer_prompt(SlidingBuffer& buffer, std::span<const 
   return answer_text(found->answer, settings);
 }
 
-bool shows_end_marker(const SlidingBuffer& buffer) {
-  return std::ranges::any_of(kEndMarkers, [&buffer](std::string_view marker) { return buffer.contains(marker); });
+std::optional<std::uint64_t> last_end_marker(const SlidingBuffer& buffer) {
+  std::optional<std::uint64_t> latest;
+  for (std::string_view marker : kEndMarkers) latest = std::max(latest, buffer.last_end_of(marker));
+  return latest;
 }
 
 }  // namespace tarnex

@@ -3,6 +3,7 @@
 // program has a table of prompt patterns, searched in order in the recent
 // output, each with the run setting its answer comes from.
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -36,7 +37,8 @@ std::string answer_text(const Answer& answer, const RunSettings& settings);
 std::optional<std::string> answer_prompt(SlidingBuffer& buffer, std::span<const Prompt> prompts,
                                          const RunSettings& settings);
 
-// True when the buffer holds one of the lines a model program ends with.
-bool shows_end_marker(const SlidingBuffer& buffer);
+// Where the latest of the lines a model program ends with stands in the
+// buffer (SlidingBuffer::last_end_of); nothing when none is there.
+std::optional<std::uint64_t> last_end_marker(const SlidingBuffer& buffer);
 
 }  // namespace tarnex

@@ -1,6 +1,8 @@
 #include "run/qarn.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <thread>
 
 #include "common/executable_paths.h"
@@ -24,6 +26,13 @@ const std::vector<std::pair<std::string, std::string>> kModelEnvironment = {
     {"FORT_BUFFERED", "false"},
 };
 
+using Clock = std::chrono::steady_clock;
+
+// The whole milliseconds left until `until`, none when it has passed.
+std::chrono::milliseconds till(Clock::time_point until) {
+  return std::max(std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now()), std::chrono::milliseconds{0});
+}
+
 // One run of a model program: its pipe ends, the child, and the output the
 // questions are looked for in.
 class ConsoleRun {
@@ -42,36 +51,38 @@ class ConsoleRun {
   void run() {
     child_->set_priority_class(Priority::Normal);
     child_->set_thread_priority(Priority::AboveNormal);
+    // The first look comes as soon as the child prints something or ends.
     read_exit_code();
-    std::this_thread::sleep_for(pacing_.after_start);
-    // A program that ended within the first wait without a word is done.
+    pause();
     read_exit_code();
-    if (output_.available() == 0 && !active()) return;
-    std::size_t waiting = 0;
+    // A program that ended without a word is done.
+    if (over()) return;
     do {
       drain();
       answer_one_prompt();
       press_enter_at_end();
       read_exit_code();
-      pause(active() ? pacing_.while_running : pacing_.after_end);
-      waiting = output_.available();
-    } while (waiting > 0 || active());
+      pause();
+    } while (!over());
   }
 
  private:
   bool active() const { return running_.exit_code() == kStillActive; }
 
-  // After Terminate the child is closed and the code Terminate set stays.
-  void read_exit_code() {
-    if (auto code = child_->exit_code()) running_.set_exit_code(*code);
-  }
+  // The run is over once the child has ended and its output is drained, or
+  // as soon as Terminate came: a helper that escaped it, or that prints
+  // without end, holds the run no longer, and what it prints is not read.
+  bool over() const { return running_.terminated() || (output_.available() == 0 && !active()); }
+
+  void read_exit_code() { running_.read_exit_code(); }
 
   // The child's priority is the flow control: lower while its output waits
   // for the driver, higher while the driver waits for it.
   void drain() {
     std::array<char, kReadSize> chunk;
     std::size_t waiting = output_.available();
-    while (waiting > 0) {
+    if (waiting > 0) last_output_ = Clock::now();
+    while (waiting > 0 && !running_.terminated()) {
       const std::string_view bytes(chunk.data(), output_.read(chunk));
       child_->set_thread_priority(Priority::Normal);
       ui_.text().write(bytes);
@@ -89,17 +100,52 @@ class ConsoleRun {
     ui_.text().write("\n   " + *answer + "\n");
   }
 
+  // Enter goes once for each exit line the program prints, when its output
+  // has been quiet for a moment, and again after each further silent
+  // second while it still runs: it may have taken the first line feed as
+  // the answer to something else.
   void press_enter_at_end() {
-    if (output_.available() > 0 || !shows_end_marker(sliding_buffer_)) return;
-    std::this_thread::sleep_for(pacing_.before_enter);
+    const auto due = enter_due();
+    if (!due || Clock::now() < *due || output_.available() > 0) return;
     answers_.write("\n");
+    pressed_for_ = last_end_marker(sliding_buffer_);
+    last_enter_ = Clock::now();
   }
 
-  // Sleeps `interval`, or less when output arrives meanwhile.
-  void pause(std::chrono::milliseconds interval) {
-    const auto until = std::chrono::steady_clock::now() + interval;
-    if (output_.wait_readable(interval) && output_.available() > 0) return;
-    std::this_thread::sleep_until(until);
+  // When Enter is to be pressed next; nothing while no exit line is shown
+  // or once the child has ended.
+  std::optional<Clock::time_point> enter_due() const {
+    const auto marker = last_end_marker(sliding_buffer_);
+    if (!marker || !active()) return std::nullopt;
+    if (!pressed_for_ || *marker > *pressed_for_) return last_output_ + pacing_.settle;
+    return std::max(last_output_, last_enter_) + pacing_.enter_again;
+  }
+
+  // Waits until there is something to do: output to drain, an Enter to
+  // press, the exit code to read again, or the end of the run.
+  void pause() {
+    if (running_.terminated()) return;
+    if (!active()) {
+      wait_after_end();
+      return;
+    }
+    auto until = Clock::now() + pacing_.while_running;
+    if (const auto due = enter_due()) until = std::min(until, *due);
+    if (!output_ended_) {
+      if (output_.wait(till(until)) != process::PipeWait::Ended) return;
+      output_ended_ = true;
+    }
+    // Nothing more can come through the pipe, only the child's exit: it is
+    // looked for after ever longer sleeps, from a moment to a cycle.
+    std::this_thread::sleep_for(std::min(exit_look_, till(until)));
+    exit_look_ = std::min(2 * exit_look_, pacing_.while_running);
+  }
+
+  // Once the child has ended the run is over when its output is drained to
+  // the end of the pipe, or when a helper it left behind holding the pipe
+  // open has been silent for a while.
+  void wait_after_end() {
+    if (!output_ended_ && output_.wait(pacing_.after_end) == process::PipeWait::Ended) output_ended_ = true;
   }
 
   RunningChild& running_;
@@ -113,6 +159,13 @@ class ConsoleRun {
   // Fresh for every run: the exit line of the previous program must not
   // make the driver press Enter for this one.
   SlidingBuffer sliding_buffer_;
+  Clock::time_point last_output_ = Clock::now();
+  Clock::time_point last_enter_;
+  // The exit line the last Enter was pressed for.
+  std::optional<std::uint64_t> pressed_for_;
+  // True once every writer has closed the output pipe and it is drained.
+  bool output_ended_ = false;
+  std::chrono::milliseconds exit_look_{1};
 };
 
 }  // namespace
@@ -134,7 +187,7 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
     ui.message_box(program->start_failure, "ERROR");
     return;
   }
-  running.set_child(child);
+  running.start(child);
   // The child's ends are the child's now; the driver keeps the other two.
   process::PipeEnd answers, output_end;
   if (input) {
@@ -146,9 +199,10 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
     output_end = std::move(output->read);
   }
   ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child)).run();
-  // The run is over: its pipes close with ConsoleRun and the child, already
-  // reaped or ended by Terminate, is released.
-  running.set_child(nullptr);
+  // The run is over: its pipes close with ConsoleRun, so a helper still
+  // printing after a Terminate finds no reader, and the child, ended by
+  // itself or by Terminate, is released and reaped.
+  running.finish();
 }
 
 }  // namespace tarnex

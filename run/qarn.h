@@ -13,18 +13,28 @@
 
 namespace tarnex {
 
-// The driver's waits. The waits between cycles end early when output
-// arrives, so that a busy program is drained as fast as it writes and a
-// question is answered as soon as it is complete.
+// The driver's waits. Each ends on its event: the waits while the child
+// runs end when output arrives, and once the pipe has ended nothing is
+// waited for that cannot come; the figures are upper bounds and polling
+// intervals.
 struct Pacing {
-  // after the start, before the first look at the child
-  std::chrono::milliseconds after_start{1000};
-  // between cycles while the child runs
+  // Between cycles while the child runs; the exit code is read once a cycle.
   std::chrono::milliseconds while_running{50};
-  // between cycles once it has ended, for output still in the pipe
-  std::chrono::milliseconds after_end{1000};
-  // from the output stopping at an exit line to pressing Enter
-  std::chrono::milliseconds before_enter{1000};
+  // Once the child has ended while something it left behind (a helper such
+  // as wineserver) still holds its output open: the silence after which the
+  // run is over.
+  std::chrono::milliseconds after_end{250};
+  // How long the output must have been quiet after a new exit line before
+  // Enter is pressed. A program writes its last lines microseconds apart,
+  // and even a loaded machine hands them to the driver within milliseconds:
+  // 100 ms is well past that, so Enter still follows the last line, and is
+  // small beside the quarter second a run may cost. An Enter pressed while
+  // the program is still busy is not lost: it waits in the pipe.
+  std::chrono::milliseconds settle{100};
+  // How long a child that still runs must have been silent after an Enter
+  // before Enter is pressed again for the same exit line, in case it read
+  // the first one as the answer to something else.
+  std::chrono::milliseconds enter_again{1000};
 };
 
 // Runs the model program of `run_code` (200 MOR, 201 MORD, 210 ORB, 300

@@ -4,6 +4,8 @@
 // is still found whole, and only recent output can ask one.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,9 +27,16 @@ class SlidingBuffer {
   // again; nothing changes when `text` is not there.
   void blank_through_last(std::string_view text);
   std::string_view characters() const { return characters_; }
+  // Where the last occurrence of `text` ends among all the characters the
+  // buffer has held, its first blanks included: an occurrence keeps its
+  // place while later output pushes it along, and a later occurrence has a
+  // greater one. Nothing when `text` is not there.
+  std::optional<std::uint64_t> last_end_of(std::string_view text) const;
 
  private:
   std::string characters_;
+  // How many characters the buffer has held.
+  std::uint64_t held_ = kSize;
 };
 
 }  // namespace tarnex

@@ -1,6 +1,7 @@
 #include "shell/file_commands.h"
 
 #include "resources/resources.h"
+#include "shell/desktop_open.h"
 #include "shell/table_rows.h"
 
 namespace tarnex {
@@ -29,7 +30,7 @@ void QARN_FILES_BROWSE(ui::Ui& ui, OpenFileRequest& request, const FileFilter& f
   const auto chosen = ui.open_file({{filter.description, filter.patterns}}, kTitle, request.file_name);
   if (!chosen) return;
   request.file_name = *chosen;
-  ui.shell_open(request.file_name);
+  if (ui.shell_open(request.file_name) <= kLastOpenFailure) report_open_failure(ui, request.file_name, "file");
 }
 
 }  // namespace tarnex

@@ -28,8 +28,8 @@ struct OpenFileRequest {
 };
 
 // Shows the open-file dialog with `filter`; a chosen file is opened with its
-// default application, a cancel does nothing. A file with no application for
-// it is not reported.
+// default application, a cancel does nothing. A file that no application
+// could open is reported in an "ERROR" box.
 void QARN_FILES_BROWSE(ui::Ui& ui, OpenFileRequest& request, const FileFilter& filter);
 
 }  // namespace tarnex

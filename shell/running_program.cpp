@@ -39,11 +39,7 @@ void MENU_GRAYOUTS(State& state, ui::Ui& ui) {
   ui.set_close_enabled(!busy);
 }
 
-void TERMINATE(RunningChild& running) {
-  // A signal carries no exit code: the code Tarnex reports is set here.
-  if (auto child = running.child()) child->terminate();
-  running.set_exit_code(0);
-}
+void TERMINATE(RunningChild& running) { running.terminate(); }
 
 void EXIT_TARNEX(State& state, ui::Ui& ui) {
   if (state.running.exit_code() == kStillActive) {
@@ -59,6 +55,10 @@ void EXIT_TARNEX(State& state, ui::Ui& ui) {
   }
   state.running.set_exit_code(kStillActive);
   ui.exit_program(kStillActive);
+}
+
+void refuse_close(State& state, ui::Ui& ui) {
+  if (state.running.exit_code() == kStillActive) EXIT_TARNEX(state, ui);
 }
 
 void clear_screen(ui::Ui& ui) {

@@ -25,11 +25,15 @@ std::span<const RunDependentItem> run_dependent_items();
 void MENU_GRAYOUTS(State& state, ui::Ui& ui);
 
 // Ends the running model program with every process it started; the driver
-// sees the exit code 0 and ends its run once the output is drained.
+// sees it and ends its run at once, leaving unread what is still to come.
 void TERMINATE(RunningChild& running);
 
 // Ends Tarnex, unless a model program is still active.
 void EXIT_TARNEX(State& state, ui::Ui& ui);
+
+// The frame's close button while Close is grayed: while a model program is
+// active it answers as Exit does, and Tarnex stays open.
+void refuse_close(State& state, ui::Ui& ui);
 
 // Clears the text area, keeping the text position 20 rows higher.
 void clear_screen(ui::Ui& ui);

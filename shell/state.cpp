@@ -8,8 +8,20 @@ void State::post(int code) {
   {
     std::lock_guard lock(mutex_);
     pending_command = code;
+    last_posted_ = code;
+    ++posts_;
   }
   wake_.notify_all();
+}
+
+State::Command State::command() {
+  std::lock_guard lock(mutex_);
+  return {pending_command, posts_};
+}
+
+void State::finish_command(const Command& performed) {
+  std::lock_guard lock(mutex_);
+  pending_command = posts_ == performed.posts ? kIdle : last_posted_;
 }
 
 void State::wait_for_command(int milliseconds, int seen) {

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 
 #include "common/command_codes.h"
@@ -27,14 +28,25 @@ struct State {
   tin::TinState tin;
   // The model program now running and its exit code.
   RunningChild running;
-
   // Set when the program ends; the command loop returns.
   std::atomic<bool> stop{false};
   // True while the command loop performs a command (a dialog or a run).
   std::atomic<bool> in_command{false};
 
+  // A command code as the command loop reads it, with the number of codes
+  // posted until then.
+  struct Command {
+    int code;
+    std::uint64_t posts;
+  };
+
   // Stores a command code for the command loop and wakes it.
   void post(int code);
+  Command command();
+  // The command loop has performed `performed`: the code goes back to idle,
+  // unless a code was posted since; then the last code posted waits for the
+  // loop, even where a run has set the code over it meanwhile.
+  void finish_command(const Command& performed);
   // Waits up to `milliseconds` for the command code to differ from `seen`,
   // or for stop.
   void wait_for_command(int milliseconds, int seen);
@@ -44,6 +56,8 @@ struct State {
  private:
   std::mutex mutex_;
   std::condition_variable wake_;
+  std::uint64_t posts_ = 0;
+  int last_posted_ = kIdle;
 };
 
 }  // namespace tarnex

@@ -10,6 +10,7 @@
 #include "shell/banner.h"
 #include "shell/free_format.h"
 #include "shell/menu_commands.h"
+#include "shell/run_status.h"
 #include "shell/running_program.h"
 #include "tin/editor/orben_file_name.h"
 
@@ -39,7 +40,9 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
 void run_model(State& state, ui::Ui& ui, int run_code) {
   state.pending_command = run_code;
   MENU_GRAYOUTS(state, ui);
+  const auto status = report_run_start(state, ui, run_code);
   QARN(state.running, state.run_settings, state.paths.executable_paths, ui, run_code);
+  report_run_end(state, ui, status);
   state.pending_command = kIdle;
   MENU_GRAYOUTS(state, ui);
   ui.text().write_line("");
@@ -49,7 +52,8 @@ CommandOperations command_operations(State& state, ui::Ui& ui) {
   CommandOperations operations{{kClearScreen, [&ui] { clear_screen(ui); }}};
   for (int dialog_code : {kMorOrbDialog, kMerlOrbDialog, kFlumDialog, kJornDialog}) {
     operations[dialog_code] = [&state, &ui, dialog_code] {
-      run_dialog_operation(state.run_settings, state.paths, ui, dialog_code, [&state, &ui](int run_code) { run_model(state, ui, run_code); });
+      run_dialog_operation(state.run_settings, state.paths, ui, dialog_code,
+                           [&state, &ui](int run_code) { run_model(state, ui, run_code); });
     };
   }
   return operations;
@@ -63,6 +67,7 @@ void start_up(State& state, ui::Ui& ui, std::string_view directory) {
   }
   ui.set_text_title(" ");
   build_menu_bar(ui, menu_routines(state, ui));
+  ui.set_close_refusal([&state, &ui] { refuse_close(state, ui); });
   ui.set_about_text("Tarnex Version\rMarch 2008");
   ui.set_frame_title(" Windows Interface for the Qarn");
   ui.set_text_title("Tarnex");
@@ -83,15 +88,16 @@ void start_up(State& state, ui::Ui& ui, std::string_view directory) {
 
 void command_loop(State& state, const CommandOperations& operations) {
   while (!state.stop) {
-    const int code = state.pending_command;
-    auto operation = operations.find(code);
+    const State::Command command = state.command();
+    auto operation = operations.find(command.code);
     if (operation == operations.end()) {
-      state.wait_for_command(kIdlePollMilliseconds, code);
+      state.wait_for_command(kIdlePollMilliseconds, command.code);
       continue;
     }
     state.in_command = true;
     operation->second();
-    state.pending_command = kIdle;
+    // A choice the user made while the operation ended is not dropped.
+    state.finish_command(command);
     state.in_command = false;
   }
 }

@@ -28,7 +28,8 @@ CommandOperations command_operations(State& state, ui::Ui& ui);
 void start_up(State& state, ui::Ui& ui, std::string_view directory);
 
 // Reads the command code until `state.stop`: a code with an operation is
-// performed and reset to idle; any other code is left waiting.
+// performed and reset to idle, unless a newer code was posted meanwhile;
+// any other code is left waiting.
 void command_loop(State& state, const CommandOperations& operations);
 
 // The program entry: start-up in the current directory, then the loop.

@@ -2,6 +2,7 @@
 
 #include "base/fixed_text.h"
 #include "resources/resources.h"
+#include "shell/desktop_open.h"
 #include "shell/free_format.h"
 #include "shell/table_rows.h"
 
@@ -10,8 +11,6 @@ namespace {
 
 constexpr std::string_view kTable = "tables/web_addresses.tbl";
 constexpr std::size_t kAddressLength = 256;
-// The desktop's answers above this are success.
-constexpr int kLastFailure = 32;
 
 }  // namespace
 
@@ -30,9 +29,11 @@ const std::vector<WebCommand>& web_commands() {
 }
 
 void open_web_page(ui::Ui& ui, const WebCommand& command) {
-  const int result = ui.shell_open(without_trailing_blanks(fit(command.address, kAddressLength)));
-  if (result > kLastFailure) return;
+  const auto address = without_trailing_blanks(fit(command.address, kAddressLength));
+  const int result = ui.shell_open(address);
+  if (result > kLastOpenFailure) return;
   write_free(ui, "Error " + std::to_string(result) + " " + command.failure_text);
+  report_open_failure(ui, address, "web address");
 }
 
 }  // namespace tarnex

@@ -65,7 +65,9 @@ void DATFILEINITIALIZE(ui::Ui& ui, ui::Dialog& dialog, int, ui::Event) {
   const auto kind = fit(dialog.text(ids::template_name::kKind), kKindLength);
   const auto root = fit(dialog.text(ids::template_name::kRoot), kRootLength);
   dialog.end(ids::template_name::kCreateFile);
-  const auto name = without_trailing_blanks(root) + std::string(kExtension);
+  // Leading blanks go too: the blank the focus routine puts into an empty box
+  // stays in front of the name when a click places the caret after it.
+  const auto name = without_trailing_blanks(remove_leading_blanks(root)) + std::string(kExtension);
   if (name.size() <= kExtension.size()) {
     show_result(ui, ids::invalid_filename::kDialog);
     return;

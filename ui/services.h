@@ -84,6 +84,13 @@ class Dialog {
   virtual void show_page(int tab_control_id, int tab_index, Dialog& page) = 0;
 };
 
+// How a model run ended, for the status bar.
+enum class RunEnd {
+  Exited,      // the program ended with its exit code
+  Terminated,  // the user ended it with Terminate
+  NotStarted,  // it could not be started
+};
+
 // The main window and the desktop around it.
 class Ui {
  public:
@@ -111,8 +118,18 @@ class Ui {
   virtual void set_menu_item_enabled(std::string_view routine_name, bool enabled) = 0;
   // The frame's own Close command.
   virtual void set_close_enabled(bool enabled) = 0;
+  // What the frame's Close does while it is disabled: a desktop cannot gray
+  // a window's close button, so the user is told why Tarnex stays open.
+  virtual void set_close_refusal(std::function<void()> refusal) = 0;
   virtual void set_about_text(std::string_view text) = 0;
   virtual void show_about() = 0;
+
+  // The status bar, which shows what runs while the window's text belongs to
+  // the model program: the program and its roots from the start, with the
+  // time it has run; at the end, how it ended and how long it ran, for a
+  // few seconds. The window's text is not touched.
+  virtual void show_run_started(std::string_view program, std::string_view roots) = 0;
+  virtual void show_run_ended(RunEnd end, int exit_code) = 0;
 
   // A message box with a warning icon; returns when the user has closed it.
   virtual void message_box(std::string_view text, std::string_view title) = 0;

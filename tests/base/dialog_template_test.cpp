@@ -67,6 +67,27 @@ dialog 30 "No name"
   EXPECT_EQ(dialogs[2].name, "");
 }
 
+TEST(DialogTemplate, ReadsHowTheWindowShowsAControl) {
+  const auto dialogs = parse_dialog_templates(R"(
+dialog 10 ""
+edit 11 row=0 col=0 readonly label "1 - 4"
+edit 12 row=0 col=1 multiline onevalue
+list 13 row=1 col=0 doubleclick=14 deletekey=15
+button 14 row=2 col=0 "Edit"
+button 15 row=2 col=1 "Delete"
+edit 16 row=3 col=0 multiline
+)");
+  const auto& d = dialogs.at(0);
+  EXPECT_TRUE(d.control(11)->label);
+  EXPECT_TRUE(d.control(12)->one_value);
+  EXPECT_EQ(d.control(13)->double_click, 14);
+  EXPECT_EQ(d.control(13)->delete_key, 15);
+  EXPECT_FALSE(d.control(16)->label);
+  EXPECT_FALSE(d.control(16)->one_value);
+  EXPECT_EQ(d.control(16)->double_click, 0);
+  EXPECT_EQ(d.control(16)->delete_key, 0);
+}
+
 TEST(DialogTemplate, MalformedLinesNameTheirLine) {
   const std::pair<const char*, const char*> cases[] = {
       {"edit 1", "control before any dialog"},

@@ -41,6 +41,29 @@ TEST(TextModel, KeepsOnlyTheLastRows) {
   EXPECT_EQ(model.position().row, static_cast<int>(TextModel::kRows));
 }
 
+TEST(TextModel, SnapshotCountsTheRowsThatLeftTheTop) {
+  struct Case {
+    int lines;
+    bool clear_after;
+    std::uint64_t dropped;
+    const char* first_row;
+  };
+  // 1000 lines leave 250 rows: the empty row the next line goes to and the
+  // last 249 lines; a clear drops every row it finds.
+  const Case cases[] = {{10, false, 0, "row 1"}, {249, false, 0, "row 1"}, {250, false, 1, "row 2"},
+                        {1000, false, 751, "row 752"}, {10, true, 11, ""}, {1000, true, 1001, ""}};
+  for (const auto& c : cases) {
+    TextModel model;
+    for (int i = 1; i <= c.lines; ++i) model.write_line("row " + std::to_string(i));
+    if (c.clear_after) model.clear();
+    const auto snapshot = model.snapshot();
+    EXPECT_EQ(snapshot.dropped, c.dropped) << c.lines;
+    EXPECT_EQ(snapshot.rows, model.rows()) << c.lines;
+    EXPECT_EQ(snapshot.rows.front(), c.first_row) << c.lines;
+    EXPECT_EQ(snapshot.version, model.version()) << c.lines;
+  }
+}
+
 TEST(TextModel, PositionAddsBlankRowsAndClearStartsOver) {
   TextModel model;
   model.write_line("x");

@@ -2,10 +2,14 @@
 // bar, the text window fed from the model, message boxes, Close and Exit.
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 #include "app/program.h"
@@ -19,6 +23,17 @@ class QtWindowTest : public QObject {
   std::unique_ptr<tarnex::Program> program;
 
   QPlainTextEdit* view() { return program->ui().main_window()->findChild<QPlainTextEdit*>("text"); }
+  QString status() { return program->ui().main_window()->findChild<QLabel*>("runstatus")->text(); }
+  void write_rows(int from, int to) {
+    for (int i = from; i <= to; ++i) program->ui().text().write_line("row " + std::to_string(i));
+    program->ui().refresh_text();
+  }
+  // Every row of the model, one line each.
+  QString model_rows() {
+    QStringList rows;
+    for (const auto& row : program->ui().text().rows()) rows << QString::fromStdString(row);
+    return rows.join('\n');
+  }
   // A menu item by the routine bound to it.
   QAction* item(const char* routine) {
     auto* found = program->ui().main_window()->menuBar()->findChild<QAction*>(routine);
@@ -99,6 +114,124 @@ class QtWindowTest : public QObject {
     QCOMPARE(view()->blockCount(), 250);
     QVERIFY(!view()->toPlainText().contains("row 350\n"));
     QVERIFY(view()->toPlainText().contains(QString::fromUtf8("bad \xEF\xBF\xBD byte and   nul")));
+  }
+
+  void appending_keeps_a_selection_and_a_scrolled_up_view() {
+    program->ui().text().clear();
+    write_rows(1, 100);
+    QScrollBar* bar = view()->verticalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum());
+    bar->setValue(60);
+    QTextCursor selection(view()->document()->findBlockByNumber(70));
+    selection.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
+    view()->setTextCursor(selection);
+    const QString selected = view()->textCursor().selectedText();
+    QVERIFY(selected.startsWith("row 71"));
+    write_rows(101, 120);
+    QCOMPARE(bar->value(), 60);
+    QCOMPARE(view()->textCursor().selectedText(), selected);
+    // A row that goes on is appended to, not written anew.
+    program->ui().text().write("partial");
+    program->ui().refresh_text();
+    program->ui().text().write(" line");
+    program->ui().refresh_text();
+    QVERIFY(view()->toPlainText().endsWith("row 120\npartial line"));
+    QCOMPARE(view()->textCursor().selectedText(), selected);
+    // Rows that leave the top (41 of them) take the view along: it still
+    // begins with the row it began with.
+    write_rows(121, 290);
+    QCOMPARE(view()->blockCount(), 250);
+    QCOMPARE(bar->value(), 60 - 41);
+    QCOMPARE(view()->document()->findBlockByNumber(bar->value()).text(), QStringLiteral("row 61"));
+    QCOMPARE(view()->textCursor().selectedText(), selected);
+    QCOMPARE(view()->toPlainText(), model_rows());
+  }
+
+  void a_view_at_the_end_follows_it() {
+    program->ui().text().clear();
+    write_rows(1, 100);
+    QScrollBar* bar = view()->verticalScrollBar();
+    write_rows(101, 400);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(view()->document()->lastBlock().previous().text() == "row 400");
+    // Text written over from column 1 shows as the model holds it.
+    program->ui().text().write("12345\rab");
+    program->ui().refresh_text();
+    QVERIFY(view()->toPlainText().endsWith("row 400\nab345"));
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(view()->toPlainText(), model_rows());
+  }
+
+  void the_status_bar_shows_a_run_and_how_it_ended() {
+    program->ui().refresh_text();
+    const QString text_before = view()->toPlainText();
+    struct Case {
+      tarnex::ui::RunEnd end;
+      int code;
+      QString shown;
+    };
+    const Case cases[] = {
+        {tarnex::ui::RunEnd::Exited, 3, "MOR.exe ended with exit code 3 after 0:00"},
+        {tarnex::ui::RunEnd::Terminated, 0, "MOR.exe terminated after 0:00"},
+        {tarnex::ui::RunEnd::NotStarted, 0, "MOR.exe could not be started"},
+    };
+    for (const auto& c : cases) {
+      program->ui().show_run_started("MOR.exe", "BASIN, HYD");
+      QCOMPARE(status(), QStringLiteral("Running MOR.exe (roots BASIN, HYD): 0:00"));
+      program->ui().show_run_ended(c.end, c.code);
+      QCOMPARE(status(), c.shown);
+    }
+    program->ui().show_run_started("FLUM.exe", "");
+    QCOMPARE(status(), QStringLiteral("Running FLUM.exe: 0:00"));
+    program->ui().refresh_text();
+    QCOMPARE(view()->toPlainText(), text_before);
+  }
+
+  void close_during_a_run_shows_the_exit_refusal_and_keeps_tarnex_open() {
+    int code = -1;
+    program->ui().set_exit_handler([&](int c) { code = c; });
+    program->state().pending_command = tarnex::kMorRun;
+    tarnex::MENU_GRAYOUTS(program->state(), program->ui());
+    program->state().running.set_exit_code(tarnex::kStillActive);
+    QString refusal;
+    tarnex::test::when_shown("messagebox", [&](QWidget* w) {
+      auto* box = static_cast<QMessageBox*>(w);
+      refusal = box->windowTitle() + ": " + box->text();
+      box->button(QMessageBox::Ok)->click();
+    });
+    program->ui().main_window()->close();
+    QCOMPARE(refusal, QStringLiteral("ERROR: WARNING: MOR.exe is still active.\n\nSelect TERMINATE in the QARN\nmenu if "
+                                     "you wish to stop MOR.exe."));
+    QCOMPARE(code, -1);
+    program->state().running.set_exit_code(0);
+    program->state().pending_command = tarnex::kIdle;
+    tarnex::MENU_GRAYOUTS(program->state(), program->ui());
+    program->ui().main_window()->close();
+    QCOMPARE(code, 0);
+  }
+
+  // The desktop's opener is played by scripts put first on the search path.
+  void a_file_the_opener_cannot_open_is_a_failure_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("no application") << QStringLiteral("exit 3") << false;
+    QTest::newRow("opened") << QStringLiteral("exit 0") << true;
+    QTest::newRow("application in the foreground") << QStringLiteral("exec sleep 5") << true;
+  }
+  void a_file_the_opener_cannot_open_is_a_failure() {
+    QFETCH(QString, opener);
+    QFETCH(bool, opened);
+    QTemporaryDir bin;
+    QFile script(bin.filePath("xdg-open"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(("#!/bin/sh\n" + opener + "\n").toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ":" + path);
+    const int result = program->ui().shell_open(bin.filePath("BASIN.DAT").toStdString());
+    qputenv("PATH", path);
+    QCOMPARE(result > 32, opened);
   }
 
   void message_box_is_a_warning_with_its_title() {

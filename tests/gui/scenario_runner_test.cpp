@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
+#include <thread>
 
 #include "app/program.h"
 #include "runner.h"
@@ -108,6 +110,8 @@ class ScenarioRunnerTest : public QObject {
                                       "choose 116 #3\nexpect 116 gamma\nexpect-count 116 3\nexpect-count 114 2\n"
                                       "scroll 117 40\nwindow event 117 4\ntype 102\nexpect 102 \n"
                                       "click 107\nno-dialog\nwindow ended 107\n";
+    QTest::newRow("text beyond ASCII") << "menu Test | Open\ndialog 9001\ntype 102 basinü €\nexpect 102 basinü €\n"
+                                          "type 103 ñ\\n𝄞 x\nexpect 103 ñ\\n𝄞 x\nclick 107\nno-dialog\n";
     QTest::newRow("enter ends with the default button") << "menu Test | Open\ndialog 9001\ntype 102 X\\n\n"
                                                            "no-dialog\nwindow ended 1\n";
     QTest::newRow("message box") << "menu Test | Warn\nmessage Something\\nhappened\nwindow after box\n";
@@ -168,6 +172,37 @@ class ScenarioRunnerTest : public QObject {
     const auto played = play(scenario, 300);
     QVERIFY(!played.passed);
     QVERIFY2(QString::fromStdString(played.failure).contains(failure), played.failure.c_str());
+  }
+
+  // Steps wait for start-up; a start-up that never ends fails the scenario
+  // at the timeout like any other wait.
+  void a_start_up_that_never_ends_fails_at_the_timeout() {
+    QTemporaryDir directory;
+    Program program;  // never started
+    scenario::Runner runner(program, scenario::parse_scenario("window Tarnex\n"),
+                            {std::chrono::milliseconds(300), directory.path().toStdString()});
+    std::optional<bool> passed;
+    runner.start([&](bool result) { passed = result; });
+    QElapsedTimer clock;
+    clock.start();
+    while (!passed && clock.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCOMPARE(passed, std::optional<bool>(false));
+    QVERIFY2(QString::fromStdString(runner.failure()).contains("did not start up"), runner.failure().c_str());
+  }
+
+  // What the watchdog thread sees when the window thread stops: no tick
+  // runs, yet once the wait and the grace have passed the runner is overdue.
+  void a_runner_whose_window_thread_stops_is_overdue() {
+    QTemporaryDir directory;
+    Program program;
+    scenario::Runner runner(program, scenario::parse_scenario("window Tarnex\n"),
+                            {std::chrono::milliseconds(50), directory.path().toStdString(), std::chrono::milliseconds(0)});
+    QVERIFY(!runner.overdue());
+    runner.start([](bool) {});
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const auto report = runner.overdue();
+    QVERIFY(report.has_value());
+    QVERIFY2(report->find("did not start up") != std::string::npos, report->c_str());
   }
 
   void the_documented_example_parses() {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "shell/running_program.h"
@@ -24,9 +25,6 @@ namespace {
 const char* const kFirstPrompt = "Enter root of input and output file names.";
 
 #ifdef _WIN32
-// The stand-in's crash ends it as an access violation would.
-constexpr int kCrashCode = static_cast<int>(STATUS_ACCESS_VIOLATION);
-
 long resident_kib() {
   PROCESS_MEMORY_COUNTERS counters{};
   ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
@@ -41,9 +39,6 @@ bool process_exists(process::NativeHandle id) {
   return running;
 }
 #else
-// The stand-in's crash is a SIGKILL.
-constexpr int kCrashCode = 128 + SIGKILL;
-
 // The resident memory of this process.
 long resident_kib() {
   std::ifstream status("/proc/self/status");
@@ -69,7 +64,8 @@ class Faults : public DriverTest {
 
 TEST_F(Faults, EarlyExitTheAnswerFailsQuietlyAndTheRunEnds) {
   set_mode("early-exit");
-  // The program's own first wait: the child has gone before it is answered.
+  // Whether the answer reaches the pipe before the child has gone or after,
+  // it is never read.
   run(kMorRun, Pacing{});
   EXPECT_EQ(dir.read("MOR.answers"), "");
   EXPECT_EQ(rows_after(kFirstPrompt, 2), (std::vector<std::string>{"", "   BASIN"}));
@@ -122,6 +118,49 @@ TEST_F(Faults, UnknownQuestionWaitsUntilTerminateEndsIt) {
   EXPECT_TRUE(ui.close_enabled());
   ASSERT_TRUE(ui.user_choose_menu("&Exit", "&Exit"));
   EXPECT_EQ(ui.exit_code(), kStillActive);
+}
+
+// Terminate comes on the window thread between the driver's read of the
+// still-active code and its store; the hook runs it right there.
+TEST_F(Faults, ATerminateBetweenReadingAndStoringTheExitCodeEndsTheRun) {
+  set_mode("unknown");
+  bool terminated = false;
+  state.running.set_read_hook([&] {
+    if (terminated || ui.text().text().find("Enter the phase of the moon.") == std::string::npos) return;
+    terminated = true;
+    std::thread([&] { ASSERT_TRUE(ui.user_choose_menu("&QARN Programs", "Te&rminate")); }).join();
+  });
+  run(kMorRun);
+  EXPECT_TRUE(terminated);
+  EXPECT_EQ(state.running.exit_code(), 0);
+  EXPECT_EQ(dir.read("MOR.answers"), "");
+}
+
+TEST_F(DriverTest, ATerminateBetweenReadingAndStoringTheExitCodeKeepsItsZero) {
+#ifdef _WIN32
+  const std::string waits = dir.add_test_child("waits.exe", "sleep 60000");
+#else
+  dir.put("waits", "#!/bin/sh\nexec sleep 60\n", true);
+  const std::string waits = dir.file("waits");
+#endif
+  RunningChild running;
+  for (int run = 1; run <= 2; ++run) {
+    auto child = process::start_child({waits});
+    ASSERT_NE(child, nullptr);
+    running.start(child);
+    EXPECT_EQ(running.exit_code(), kStillActive) << run;
+    int reads = 0;
+    running.set_read_hook([&] {
+      if (++reads == 1) TERMINATE(running);
+    });
+    EXPECT_EQ(running.read_exit_code(), 0) << run;
+    EXPECT_EQ(running.exit_code(), 0) << run;
+    EXPECT_EQ(running.read_exit_code(), 0) << run;
+    EXPECT_EQ(child->exit_code(), std::nullopt) << "terminated and closed";
+    running.finish();
+    EXPECT_EQ(running.child(), nullptr);
+    EXPECT_EQ(running.exit_code(), 0);
+  }
 }
 
 TEST_F(Faults, FloodPassesThroughWhileTheWindowKeeps250RowsAndTheMenusAnswer) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <future>
 #include <optional>
 #include <set>
@@ -23,7 +24,16 @@ namespace tarnex::test {
 using namespace std::chrono_literals;
 
 // Shorter waits than the program's; the driver's algorithm is the same.
-inline constexpr Pacing kQuick{100ms, 50ms, 100ms, 100ms};
+inline constexpr Pacing kQuick{.while_running = 50ms, .after_end = 100ms, .settle = 20ms, .enter_again = 100ms};
+
+// The exit code of a program that crashed: killed by SIGKILL, or on Windows
+// ended as an access violation ends it (the stand-in's crash, the tests'
+// child program's).
+#ifdef _WIN32
+inline constexpr int kCrashCode = static_cast<int>(0xC0000005u);
+#else
+inline constexpr int kCrashCode = 128 + SIGKILL;
+#endif
 
 // Every wait of these tests ends after this long at most.
 inline constexpr std::chrono::seconds kBound{60};

@@ -51,7 +51,7 @@ std::string read_all(Started& started) {
   std::array<char, 511> chunk;
   const auto deadline = std::chrono::steady_clock::now() + kBound;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (started.output.wait_readable(10ms)) {
+    if (started.output.wait(10ms) == PipeWait::Readable) {
       text.append(chunk.data(), started.output.read(chunk));
     } else if (started.child->exit_code() != kStillActive) {
       // What it wrote between the wait and its end is still in the pipe.
@@ -87,8 +87,12 @@ bool inheritable(const PipeEnd& end) {
   return ::GetHandleInformation(reinterpret_cast<HANDLE>(end.native()), &flags) && (flags & HANDLE_FLAG_INHERIT) != 0;
 }
 
-// The tests' child program crashes as an access violation ends a program.
-constexpr int kKilledCode = static_cast<int>(STATUS_ACCESS_VIOLATION);
+// A process of the id exists, though it may have ended: a handle holds it.
+bool id_taken(NativeHandle id) {
+  const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+  if (process != nullptr) ::CloseHandle(process);
+  return process != nullptr;
+}
 #else
 // Gone, or a zombie waiting for a parent that is not this process.
 bool process_ended(const std::string& id) {
@@ -104,7 +108,8 @@ bool process_ended(const std::string& id) {
 
 bool inheritable(const PipeEnd& end) { return (::fcntl(static_cast<int>(end.native()), F_GETFD) & FD_CLOEXEC) == 0; }
 
-constexpr int kKilledCode = 128 + SIGKILL;
+// A process of the id exists, though it may be a zombie.
+bool id_taken(NativeHandle id) { return ::kill(static_cast<pid_t>(id), 0) == 0; }
 #endif
 
 class Process : public ::testing::Test {
@@ -203,7 +208,7 @@ TEST_F(Process, TheExitCodeIsStillActiveUntilTheChildEnds) {
   };
   const Case cases[] = {{"exit 0\n", "read;exit 0", 0},
                         {"exit 3\n", "read;exit 3", 3},
-                        {"kill -KILL $$\n", "read;crash", kKilledCode}};
+                        {"kill -KILL $$\n", "read;crash", test::kCrashCode}};
   for (const auto& c : cases) {
     auto started = start_with_pipes(program("ending", "read line\n" + std::string(c.body), c.windows));
     ASSERT_TRUE(started.child);
@@ -212,6 +217,21 @@ TEST_F(Process, TheExitCodeIsStillActiveUntilTheChildEnds) {
     EXPECT_EQ(ended(*started.child), c.code) << c.body;
     EXPECT_EQ(started.child->exit_code(), c.code) << "the code stays once reaped";
   }
+}
+
+TEST(PipeEnd, AWaitTellsBytesFromTheEndOfThePipe) {
+  auto pipe = create_pipe();
+  ASSERT_TRUE(pipe);
+  EXPECT_EQ(pipe->read.wait(0ms), PipeWait::TimedOut);
+  ASSERT_TRUE(pipe->write.write("x"));
+  EXPECT_EQ(pipe->read.wait(0ms), PipeWait::Readable);
+  pipe->write.close();
+  EXPECT_EQ(pipe->read.wait(0ms), PipeWait::Readable) << "bytes left after the writer has gone";
+  std::array<char, 8> chunk;
+  EXPECT_EQ(pipe->read.read(chunk), 1u);
+  EXPECT_EQ(pipe->read.wait(kBound), PipeWait::Ended);
+  pipe->read.close();
+  EXPECT_EQ(pipe->read.wait(kBound), PipeWait::Ended);
 }
 
 TEST_F(Process, WritingToAChildThatHasGoneFailsQuietly) {
@@ -230,23 +250,37 @@ TEST_F(Process, WritingToAChildThatHasGoneFailsQuietly) {
 }
 
 TEST_F(Process, TerminateEndsTheWholeGroupAndClosesTheChild) {
-  auto started = start_with_pipes(program("lingers", "sleep 60 &\necho $!\nread line\n", "spawn;read"));
-  ASSERT_TRUE(started.child);
-  std::string helper;
-  std::array<char, 64> chunk;
-  while (!helper.ends_with('\n') && started.output.wait_readable(kBound)) {
-    const std::size_t got = started.output.read(chunk);
-    if (got == 0) break;
-    helper.append(chunk.data(), got);
+  struct Case {
+    const char* body;
+    const char* windows;
+    bool ended;  // whether the child has ended before Terminate
+  };
+  const Case cases[] = {{"sleep 60 &\necho $!\nread line\n", "spawn;read", false},
+                        {"sleep 60 &\necho $!\n", "spawn", true}};
+  for (const auto& c : cases) {
+    auto started = start_with_pipes(program("lingers", c.body, c.windows));
+    ASSERT_TRUE(started.child);
+    std::string helper;
+    std::array<char, 64> chunk;
+    while (!helper.ends_with('\n') && started.output.wait(kBound) == PipeWait::Readable) {
+      const std::size_t got = started.output.read(chunk);
+      if (got == 0) break;
+      helper.append(chunk.data(), got);
+    }
+    ASSERT_FALSE(helper.empty());
+    helper.pop_back();
+    const auto id = started.child->id();
+    if (c.ended) {
+      ASSERT_EQ(ended(*started.child), 0);
+      // Its id, the id of the helper's group, is no other process's.
+      EXPECT_TRUE(id_taken(id)) << "an ended child stays unreaped until closed";
+    }
+    started.child->terminate();
+    EXPECT_EQ(started.child->exit_code(), std::nullopt);
+    EXPECT_TRUE(process_ended(helper)) << c.body;
+    EXPECT_TRUE(process_ended(std::to_string(id))) << c.body;
+    started.child->terminate();  // again: nothing left to reach
   }
-  ASSERT_FALSE(helper.empty());
-  helper.pop_back();
-  const std::string child_id = std::to_string(started.child->id());
-  started.child->terminate();
-  EXPECT_EQ(started.child->exit_code(), std::nullopt);
-  EXPECT_TRUE(process_ended(helper));
-  EXPECT_TRUE(process_ended(child_id));
-  started.child->terminate();  // again: nothing left to reach
 }
 
 TEST_F(Process, PrioritiesAreBestEffort) {

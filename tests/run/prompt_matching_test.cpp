@@ -137,8 +137,28 @@ TEST(EndMarkers, AreTheSixExitLines) {
   for (const auto& c : cases) {
     SlidingBuffer buffer;
     buffer.append(c.output);
-    EXPECT_EQ(shows_end_marker(buffer), c.ends) << c.output;
+    EXPECT_EQ(last_end_marker(buffer).has_value(), c.ends) << c.output;
   }
+}
+
+TEST(EndMarkers, EachOccurrenceKeepsItsPlaceAndALaterOneComesAfter) {
+  SlidingBuffer buffer;
+  buffer.append("Exit QARN-MOR\n");
+  const auto exit_line = last_end_marker(buffer);
+  ASSERT_TRUE(exit_line.has_value());
+  EXPECT_EQ(*exit_line, SlidingBuffer::kSize + 13);
+  buffer.append("Closing files\n");
+  EXPECT_EQ(last_end_marker(buffer), exit_line);
+  buffer.append(" ");  // a blank chunk is left out of the buffer
+  buffer.append("Press enter to exit.\n");
+  const auto press_enter = last_end_marker(buffer);
+  EXPECT_EQ(*press_enter, SlidingBuffer::kSize + 14 + 14 + 20);
+  buffer.append(std::string(490, 'x'));
+  EXPECT_EQ(last_end_marker(buffer), press_enter);
+  buffer.append("Exit QARN-MOR\n");
+  EXPECT_GT(*last_end_marker(buffer), *press_enter);
+  buffer.append(std::string(512, 'x'));
+  EXPECT_EQ(last_end_marker(buffer), std::nullopt) << "pushed out of the buffer";
 }
 
 TEST(ModelPrograms, EveryRunCodeHasItsFileAndMessage) {

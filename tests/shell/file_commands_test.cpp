@@ -87,13 +87,31 @@ TEST_F(FileCommands, CancelOpensNothingAndTheLastChoiceIsShownAgain) {
   EXPECT_EQ(ui.shell_opened(), std::vector<std::string>{"/m/BASIN.DAT"});
 }
 
-TEST_F(FileCommands, AFileWithNoApplicationIsNotReported) {
-  ui.set_shell_result(31);
-  ui.answer_open_file("/m/BASIN.ZZZ");
-  ASSERT_TRUE(choose("Special Files"));
-  EXPECT_EQ(ui.shell_opened(), std::vector<std::string>{"/m/BASIN.ZZZ"});
-  EXPECT_TRUE(ui.message_boxes().empty());
-  EXPECT_TRUE(ui.text().text().empty());
+TEST_F(FileCommands, AFileNoApplicationCouldOpenIsReportedInAnErrorBox) {
+  struct Case {
+    int result;
+    bool reported;
+  };
+  const Case cases[] = {{33, false}, {42, false}, {32, true}, {31, true}, {0, true}};
+  for (const auto& c : cases) {
+    ui::HeadlessUi fresh;
+    MenuRoutines routines;
+    add_menu_commands(routines, fresh);
+    build_menu_bar(fresh, routines);
+    fresh.set_shell_result(c.result);
+    fresh.answer_open_file("/m/BASIN.ZZZ");
+    ASSERT_TRUE(fresh.user_choose_menu("QARN Files", "Special Files"));
+    EXPECT_EQ(fresh.shell_opened(), std::vector<std::string>{"/m/BASIN.ZZZ"});
+    if (c.reported) {
+      ASSERT_EQ(fresh.message_boxes().size(), 1u) << c.result;
+      EXPECT_EQ(fresh.message_boxes()[0].title, "ERROR");
+      EXPECT_EQ(fresh.message_boxes()[0].text, "/m/BASIN.ZZZ\r\n\r\nNo application could open this file.");
+    } else {
+      EXPECT_TRUE(fresh.message_boxes().empty()) << c.result;
+    }
+    // The window's text is the model programs' and the Parts' own.
+    EXPECT_TRUE(fresh.text().text().empty()) << c.result;
+  }
 }
 
 }  // namespace

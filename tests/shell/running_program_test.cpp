@@ -94,6 +94,41 @@ TEST_F(RunningProgram, ExitWhileAModelRunsIsRefused) {
   }
 }
 
+TEST_F(RunningProgram, CloseDuringARunShowsTheExitRefusalAndTarnexStays) {
+  struct Case {
+    int run_code;
+    const char* box;  // null: the code is written as a line instead, as Exit does
+  };
+  const Case cases[] = {
+      {kMorRun, "WARNING: MOR.exe is still active.\r\n\r\nSelect TERMINATE in the QARN\r\nmenu if you wish to stop MOR.exe."},
+      {kMerlRun, nullptr},
+  };
+  for (const auto& c : cases) {
+    ui::HeadlessUi fresh;
+    State running;
+    start_up(running, fresh, "/m");
+    running.pending_command = c.run_code;
+    MENU_GRAYOUTS(running, fresh);
+    running.running.set_exit_code(kStillActive);
+    fresh.user_close();
+    EXPECT_FALSE(fresh.exit_code().has_value()) << c.run_code;
+    if (c.box) {
+      ASSERT_EQ(fresh.message_boxes().size(), 1u) << c.run_code;
+      EXPECT_EQ(fresh.message_boxes()[0].text, c.box);
+      EXPECT_EQ(fresh.message_boxes()[0].title, "ERROR");
+    } else {
+      EXPECT_TRUE(fresh.message_boxes().empty()) << c.run_code;
+      EXPECT_EQ(fresh.text().rows()[10], " 259") << c.run_code;
+    }
+    // Once the run is over, Close ends Tarnex.
+    running.running.set_exit_code(0);
+    running.pending_command = kIdle;
+    MENU_GRAYOUTS(running, fresh);
+    fresh.user_close();
+    EXPECT_EQ(fresh.exit_code(), 0) << c.run_code;
+  }
+}
+
 TEST_F(RunningProgram, ClearScreenKeepsThePositionTwentyRowsHigher) {
   struct Case {
     int rows_written;

@@ -58,6 +58,7 @@ TEST_F(WebCommands, EachItemOpensItsAddressSilently) {
   for (const auto& page : kPages) addresses.emplace_back(page.address);
   EXPECT_EQ(ui.shell_opened(), addresses);
   EXPECT_EQ(ui.text().text(), "");
+  EXPECT_TRUE(ui.message_boxes().empty());
 }
 
 TEST_F(WebCommands, APageThatCannotBeOpenedWritesErrorCodeAndText) {
@@ -67,11 +68,20 @@ TEST_F(WebCommands, APageThatCannotBeOpenedWritesErrorCodeAndText) {
   };
   const Case cases[] = {{33, ""}, {32, " Error 32 opening QUIST url"}, {2, " Error 2 opening QUIST url"},
                         {0, " Error 0 opening QUIST url"}};
+  std::size_t failures = 0;
   for (const auto& c : cases) {
     ui.text().clear();
     ui.set_shell_result(c.result);
     ASSERT_TRUE(ui.user_choose_menu("Information", "QUIST"));
     EXPECT_EQ(ui.text().text(), c.line) << c.result;
+    // A failure is also reported in an "ERROR" box naming the address.
+    if (*c.line != '\0') ++failures;
+    ASSERT_EQ(ui.message_boxes().size(), failures) << c.result;
+    if (failures > 0) {
+      EXPECT_EQ(ui.message_boxes().back().title, "ERROR");
+      EXPECT_EQ(ui.message_boxes().back().text,
+                "https://example.org/tarnex-placeholder/quist\r\n\r\nNo application could open this web address.");
+    }
   }
 }
 

@@ -27,6 +27,8 @@ const std::string kPlainRun =
     "Writing BASIN.MSS\n"
     "Exit QARN-MOR\n"
     "Press enter to exit.\n";
+const std::string kHelperLines =
+    "helper line 0001\nhelper line 0002\nhelper line 0003\nhelper line 0004\nhelper line 0005\n";
 
 std::size_t count_of(const std::string& text, const std::string& part) {
     std::size_t count = 0;
@@ -131,8 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
                      // Four prompts, the last one "Press enter to exit.".
                      EXPECT_GE(between(p.started(), p.arrival(p.output().size() - 1)), milliseconds(600));
                  }},
-        ModeCase{"UnknownWordsIgnored", "frobnicate,slow:soon,slow:-5,flood:", kAnswers, kExitedZero,
-                 kAnswers, [](const StandinProcess& p) { EXPECT_EQ(p.output(), kPlainRun); }}),
+        // The helper prints on after the program has gone, five lines a
+        // second, and the output ends with it.
+        ModeCase{"Linger", "linger:1", kAnswers, kExitedZero, kAnswers,
+                 [](const StandinProcess& p) { EXPECT_EQ(p.output(), kPlainRun + kHelperLines); }},
+        ModeCase{"LingerDetached", "linger-detached:1", kAnswers, kExitedZero, kAnswers,
+                 [](const StandinProcess& p) { EXPECT_EQ(p.output(), kPlainRun + kHelperLines); }},
+        ModeCase{"UnknownWordsIgnored", "frobnicate,slow:soon,slow:-5,flood:,linger:,linger-detached:-1",
+                 kAnswers, kExitedZero, kAnswers,
+                 [](const StandinProcess& p) { EXPECT_EQ(p.output(), kPlainRun); }}),
     [](const testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -38,12 +38,12 @@ void StandinProcess::send(std::string_view bytes) { input_.write(bytes); }
 
 void StandinProcess::close_input() { input_.close(); }
 
-// A wait that gives up before its deadline found the pipe ended.
 bool StandinProcess::read_some(Clock::time_point deadline) {
     if (output_ended_) return false;
     const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
-    if (!output_pipe_.wait_readable(std::max(left, milliseconds(0)))) {
-        output_ended_ = Clock::now() < deadline;
+    const PipeWait seen = output_pipe_.wait(std::max(left, milliseconds(0)));
+    if (seen != PipeWait::Readable) {
+        output_ended_ = seen == PipeWait::Ended;
         return false;
     }
     char buffer[65536];

@@ -10,10 +10,15 @@
 //   env NAME     the variable's value and a line feed
 //   job          "in a job" or "in no job" and a line feed
 //   priority     its main thread's priority and a line feed
-//   read         reads a line from standard input
+//   read         reads a line from standard input and keeps it
+//   grab MS      keeps the first byte that comes on standard input within
+//                MS milliseconds, if one comes
+//   save FILE    writes each line kept as "[line]", a line feed, and the
+//                byte grabbed, to FILE
 //   sleep MS     waits MS milliseconds
-//   spawn        starts itself as "sleep 60000", prints that process's id and
-//                a line feed
+//   spawn [FILE] starts itself as "sleep 60000" and writes that process's id
+//                and a line feed to FILE, or to standard output
+//   spawn-holding [FILE]  the same, the process holding its standard handles
 //   args FILE    writes its further arguments to FILE, one a line
 //   crash        ends as an access violation ends a program
 //   exit N       ends with code N
@@ -72,24 +77,66 @@ std::string unescaped(std::string_view text) {
   return out;
 }
 
+// What was read: the lines, and a byte grabbed.
+std::vector<std::string> kept_lines;
+std::string grabbed;
+
 void read_line() {
+  std::string line;
   char byte = 0;
   DWORD got = 0;
   while (::ReadFile(::GetStdHandle(STD_INPUT_HANDLE), &byte, 1, &got, nullptr) && got == 1 && byte != '\n') {
+    line += byte;
+  }
+  kept_lines.push_back(line);
+}
+
+void grab(DWORD milliseconds) {
+  const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+  const DWORD until = ::GetTickCount() + milliseconds;
+  DWORD waiting = 0;
+  while (::PeekNamedPipe(input, nullptr, 0, nullptr, &waiting, nullptr) && waiting == 0 &&
+         static_cast<LONG>(until - ::GetTickCount()) > 0) {
+    ::Sleep(5);
+  }
+  char byte = 0;
+  DWORD got = 0;
+  if (waiting > 0 && ::ReadFile(input, &byte, 1, &got, nullptr) && got == 1) grabbed += byte;
+}
+
+void save(std::string_view file) {
+  std::string text;
+  for (const auto& line : kept_lines) text += "[" + line + "]";
+  text += "\n" + grabbed;
+  if (std::FILE* out = ::_wfopen(std::wstring(file.begin(), file.end()).c_str(), L"wb")) {
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fclose(out);
   }
 }
 
-void spawn() {
+void spawn(std::string_view file, bool holding) {
   const std::wstring self = own_path();
   std::wstring command_line = L"\"" + self + L"\" sleep 60000";
   STARTUPINFOW info{};
   info.cb = sizeof info;
+  if (holding) {
+    info.dwFlags = STARTF_USESTDHANDLES;
+    info.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    info.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    info.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+  }
   PROCESS_INFORMATION created{};
-  if (!::CreateProcessW(self.c_str(), command_line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &info, &created)) {
+  if (!::CreateProcessW(self.c_str(), command_line.data(), nullptr, nullptr, holding, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &info, &created)) {
     std::exit(101);
   }
-  put(STD_OUTPUT_HANDLE, std::to_string(created.dwProcessId) + "\n");
+  const std::string id = std::to_string(created.dwProcessId) + "\n";
+  if (file.empty()) {
+    put(STD_OUTPUT_HANDLE, id);
+  } else if (std::FILE* out = ::_wfopen(std::wstring(file.begin(), file.end()).c_str(), L"wb")) {
+    std::fwrite(id.data(), 1, id.size(), out);
+    std::fclose(out);
+  }
   ::CloseHandle(created.hThread);
   ::CloseHandle(created.hProcess);
 }
@@ -115,10 +162,14 @@ void play(std::string_view word, std::string_view rest) {
     put(STD_OUTPUT_HANDLE, std::to_string(::GetThreadPriority(::GetCurrentThread())) + "\n");
   } else if (word == "read") {
     read_line();
+  } else if (word == "grab") {
+    grab(static_cast<DWORD>(std::stoul(std::string(rest))));
+  } else if (word == "save") {
+    save(rest);
   } else if (word == "sleep") {
     ::Sleep(static_cast<DWORD>(std::stoul(std::string(rest))));
-  } else if (word == "spawn") {
-    spawn();
+  } else if (word == "spawn" || word == "spawn-holding") {
+    spawn(rest, word == "spawn-holding");
   } else if (word == "crash") {
     ::TerminateProcess(::GetCurrentProcess(), STATUS_ACCESS_VIOLATION);
   } else if (word == "exit") {

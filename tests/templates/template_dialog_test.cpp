@@ -82,6 +82,22 @@ TEST_F(TemplateDialog, CreateFileWritesRootDotDatAndReportsItsName) {
                                                 ids::template_name::kDialog, ids::template_written::kDialog}));
 }
 
+TEST_F(TemplateDialog, LeadingBlanksOfTheRootAreDropped) {
+  // " NEWDAT" is what a click after the focus routine's blank leaves.
+  const std::pair<const char*, const char*> cases[] = {{" NEWDAT", "NEWDAT.dat"}, {"   basin  ", "basin.dat"}};
+  for (const auto& [root, name] : cases) {
+    test::WorkingDirectory fresh_directory;
+    ui::HeadlessUi fresh;
+    create(fresh, root);
+    std::string reported;
+    fresh.on_modal(ids::template_written::kDialog, [&](HeadlessDialog& d) { reported = d.text(ids::template_written::kFileName); });
+    MOR_TEMPLATE(fresh);
+    EXPECT_EQ(reported, name) << '"' << root << '"';
+    EXPECT_TRUE(fresh_directory.read(name)) << '"' << root << '"';
+    EXPECT_EQ(fresh_directory.file_count(), 1u) << '"' << root << '"';
+  }
+}
+
 TEST_F(TemplateDialog, TheSecondAttemptShowsTheExistingFileAndLeavesItIntact) {
   create(ui, "basin");
   MOR_TEMPLATE(ui);

@@ -131,6 +131,8 @@ const RecordCase kFieldRules[] = {
     {"CdoutOfOneCharacterLeavesBlank", ids::record_type3::kDialog,
      {set(ids::record_type3::kCd, "3NAT"), type(ids::record_type3::kCdOut, "N"), choose(ids::record_type3::kHec, "0")},
      {"3NAT" "    " "   0"}},
+    {"CdoutOfOneCharacterAndABlankIsWritten", ids::record_type3::kDialog,
+     {set(ids::record_type3::kCd, "3NAT"), type(ids::record_type3::kCdOut, " N ")}, {"3NAT" "  N "}},
     {"CdoutTakesFirstTwoCharactersAfterBlanks", ids::record_type3::kDialog,
      {set(ids::record_type3::kCd, "3REG"), type(ids::record_type3::kCdOut, "  ABC")}, {"3REG" "  AB"}},
     {"BlankTargetOf2RELIsZero", ids::record_2rel::kDialog, {choose(ids::record_2rel::kMon, "0")},

@@ -61,11 +61,41 @@ TEST_F(FileViewTest, OpensWithTheFileAndTheRecordList) {
     EXPECT_EQ(items(d), (std::vector<std::string>{fit("TITL  a title", 256), fit("ENDF", 256)}));
     EXPECT_EQ(d.selected(tin_editor::kFileView), 0);
     EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), 1);
+    // Never past the end of the longest line, "TITL  a title".
     d.user_scroll(tin_editor::kColumnScroll, 500);
-    EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), 129);
+    EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), 13);
     d.user_scroll(tin_editor::kColumnScroll, -5);
     EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), 1);
   });
+}
+
+TEST_F(FileViewTest, ScrollingStopsAtTheEndOfTheLongestLine) {
+  struct Case {
+    std::vector<std::string> lines;
+    int scrolled_to;
+    int position;  // where the scroll bar stays
+  };
+  const std::string long_line = std::string(200, 'x');
+  const Case cases[] = {
+      {{"TITL  a title", "ENDF"}, 20, 13},
+      {{"TITL  a title", "ENDF"}, 13, 13},
+      {{"TITL  a title", "ENDF"}, 7, 7},
+      {{"ENDF", ruler()}, 500, 129},
+      {{long_line}, 140, 129},  // columns beyond 152 are never shown
+      {{"    "}, 10, 1},
+  };
+  for (const auto& c : cases) {
+    state.tin.records.clear();
+    load(c.lines);
+    edit([&c](ui::HeadlessDialog& d) {
+      d.user_scroll(tin_editor::kColumnScroll, c.scrolled_to);
+      EXPECT_EQ(d.scroll_position(tin_editor::kColumnScroll), c.position) << c.lines.front() << " " << c.scrolled_to;
+      const auto shown = c.lines.front().size() >= static_cast<std::size_t>(c.position)
+                             ? c.lines.front().substr(static_cast<std::size_t>(c.position) - 1, 1)
+                             : std::string(" ");
+      EXPECT_EQ(d.item_text(tin_editor::kFileView, 1).substr(0, 1), shown) << c.lines.front() << " " << c.scrolled_to;
+    });
+  }
 }
 
 TEST_F(FileViewTest, ScrollingShowsTheColumnsUpTo152) {
@@ -205,6 +235,21 @@ TEST_F(FileViewTest, EditKeepsTheEditorOpenAndTheListAsItIs) {
   });
   EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, ids::record_titl::kDialog}));
   EXPECT_EQ(state.tin.records.count(), 2);
+}
+
+TEST_F(FileViewTest, DoubleClickIsEditAndTheDeleteKeyIsDelete) {
+  load({"TITL first", "COMM second", "ENDF"});
+  edit([](ui::HeadlessDialog& d) {
+    d.user_double_click(tin_editor::kFileView, 1);  // the TITL dialog opens, and is cancelled
+    EXPECT_EQ(d.selected(tin_editor::kFileView), 1);
+    d.set_selected(tin_editor::kFileView, 2);
+    d.user_press_delete(tin_editor::kFileView);
+    EXPECT_EQ(d.item_count(tin_editor::kFileView), 2);
+    EXPECT_EQ(d.item_text(tin_editor::kFileView, 2), fit("ENDF", 256));
+  });
+  EXPECT_EQ(ui.dialogs_run(), (std::vector<int>{tin_editor::kDialog, ids::record_titl::kDialog}));
+  EXPECT_EQ(state.tin.records.count(), 2);
+  EXPECT_EQ(state.tin.records.line(2), fit("ENDF", 256));
 }
 
 TEST_F(FileViewTest, BuildWritesTheFileAndReportsItsWarnings) {

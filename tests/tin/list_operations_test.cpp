@@ -46,6 +46,7 @@ struct GroupCase {
   int r;
   int start;
   int length;
+  bool headless = false;
 };
 
 TEST(ReservoirGroup, FoundByTheRule) {
@@ -57,14 +58,24 @@ TEST(ReservoirGroup, FoundByTheRule) {
       {"second of two groups", {"F1", "V1", "F2", "V2"}, 3, 3, 2},
       {"value line of the second group", {"F1", "V1", "F2", "V2"}, 4, 3, 2},
       {"third line after two groups", {"F1", "V1", "W1", "F2", "V2", "W2"}, 6, 4, 3},
-      {"value line with no first line", {"a", "b", "V1"}, 3, 0, 0},
-      {"value line three below a first line", {"F1", "a", "b", "V1"}, 4, 0, 0},
-      {"first line last in the list", {"a", "F1"}, 2, 2, 2},
+      {"value line with no first line", {"a", "b", "V1"}, 3, 3, 1, true},
+      {"value line three below a first line", {"F1", "a", "b", "V1"}, 4, 4, 1, true},
+      {"first line last in the list", {"a", "F1"}, 2, 2, 1},
+      {"first line before another first line", {"F1", "F2", "V2"}, 1, 1, 1},
+      {"value line after a first line without one", {"F1", "F2", "V2"}, 3, 2, 2},
+      {"first line before another record", {"F1", "a", "V1"}, 1, 1, 1},
+      {"fourth value line", {"F1", "V1", "W1", "V2"}, 4, 4, 1, true},
+      {"value lines without first line pair off", {"a", "V1", "W1", "V2", "W2", "V3"}, 4, 4, 2, true},
+      {"second of a pair", {"a", "V1", "W1", "V2", "W2", "V3"}, 5, 4, 2, true},
+      {"last of an odd run", {"a", "V1", "W1", "V2", "W2", "V3"}, 6, 6, 1, true},
+      {"pairs after a full group", {"F1", "V1", "W1", "V2", "W2"}, 5, 4, 2, true},
+      {"a line of another record", {"F1", "V1", "a"}, 3, 0, 0},
   };
   for (const auto& c : cases) {
     const auto group = reservoir_group(list_of(c.lines), c.r);
     EXPECT_EQ(group.start, c.start) << c.name;
     EXPECT_EQ(group.length, c.length) << c.name;
+    EXPECT_EQ(group.headless, c.headless) << c.name;
   }
 }
 
@@ -101,8 +112,8 @@ const OperationCase kMoveUp[] = {
     {"LineJumpsAboveTwoLineGroup", move_up, {"a", "F1", "V1", "b"}, 4, 2, {"a", "b", "F1", "V1"}},
     {"LineJumpsAboveThreeLineGroup", move_up, {"F1", "V1", "W1", "b"}, 4, 1, {"b", "F1", "V1", "W1"}},
     {"GroupPassesTheWholeGroupAbove", move_up, {"F1", "V1", "F2", "V2", "W2"}, 3, 3, {"F2", "V2", "W2", "F1", "V1"}},
-    {"LoneFirstLineAtTheEndStays", move_up, {"a", "F1"}, 2, 2, {"a", "F1"}},
-    {"LoneValueLineStays", move_up, {"a", "V1"}, 2, 2, {"a", "V1"}},
+    {"LoneFirstLineAtTheEndMovesAlone", move_up, {"a", "F1"}, 2, 1, {"F1", "a"}},
+    {"LoneValueLineMovesAlone", move_up, {"a", "V1"}, 2, 1, {"V1", "a"}},
 };
 INSTANTIATE_TEST_SUITE_P(MoveUp, ListOperation, testing::ValuesIn(kMoveUp),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -117,7 +128,7 @@ const OperationCase kMoveDown[] = {
     {"LineJumpsBelowTwoLineGroup", move_down, {"a", "F1", "V1", "b"}, 1, 3, {"F1", "V1", "a", "b"}},
     {"LineJumpsBelowThreeLineGroup", move_down, {"a", "F1", "V1", "W1"}, 1, 4, {"F1", "V1", "W1", "a"}},
     {"GroupPassesTheWholeGroupBelow", move_down, {"F1", "V1", "F2", "V2", "W2"}, 1, 5, {"F2", "V2", "W2", "F1", "V1"}},
-    {"LineAboveALoneFirstLineStays", move_down, {"a", "F1"}, 1, 1, {"a", "F1"}},
+    {"LinePassesALoneFirstLine", move_down, {"a", "F1"}, 1, 2, {"F1", "a"}},
 };
 INSTANTIATE_TEST_SUITE_P(MoveDown, ListOperation, testing::ValuesIn(kMoveDown),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -130,11 +141,45 @@ const OperationCase kDelete[] = {
     {"GroupFromItsMiddleLine", delete_line, {"a", "F1", "V1", "W1", "b"}, 3, 2, {"a", "b"}},
     {"GroupAtTheTop", delete_line, {"F1", "V1", "a"}, 2, 1, {"a"}},
     {"GroupAtTheBottom", delete_line, {"a", "F1", "V1"}, 3, 1, {"a"}},
-    {"LoneFirstLineAtTheEndStays", delete_line, {"a", "F1"}, 2, 2, {"a", "F1"}},
-    {"ValueLineWithoutGroupStays", delete_line, {"a", "b", "V1"}, 3, 3, {"a", "b", "V1"}},
+    {"LoneFirstLineAtTheEndGoesAlone", delete_line, {"a", "F1"}, 2, 1, {"a"}},
+    {"ValueLineWithoutFirstLineGoesAlone", delete_line, {"a", "b", "V1"}, 3, 2, {"a", "b"}},
 };
 INSTANTIATE_TEST_SUITE_P(Delete, ListOperation, testing::ValuesIn(kDelete),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Broken groups: a first line without its storage line, storage lines
+// without a first line, more storage lines than a record has. A group takes
+// only its own first line and the storage lines directly after it, and
+// every operation moves or removes exactly the lines of one record.
+const OperationCase kBrokenGroups[] = {
+    {"DeleteGroupAfterALoneFirstLine", delete_line, {"a", "F1", "F2", "V2", "b"}, 4, 3, {"a", "F1", "b"}},
+    {"DeleteLoneFirstLineBeforeAGroup", delete_line, {"F1", "F2", "V2"}, 1, 1, {"F2", "V2"}},
+    {"DeleteFirstLineBeforeAnotherRecord", delete_line, {"F1", "a", "V9"}, 1, 1, {"a", "V9"}},
+    {"DeleteFourthStorageLine", delete_line, {"F1", "V1", "W1", "V2"}, 4, 3, {"F1", "V1", "W1"}},
+    {"DeleteStorageLinesWithoutFirstLine", delete_line, {"a", "V1", "W1", "b"}, 3, 2, {"a", "b"}},
+    {"MoveUpGroupPastALoneFirstLine", move_up, {"F1", "F2", "V2"}, 3, 2, {"F2", "V2", "F1"}},
+    {"MoveUpLinePastALoneFirstLine", move_up, {"F1", "a", "V9"}, 2, 1, {"a", "F1", "V9"}},
+    {"MoveUpStorageLinesWithoutFirstLine", move_up, {"a", "V1", "W1"}, 2, 2, {"V1", "W1", "a"}},
+    {"MoveDownLoneFirstLinePastAGroup", move_down, {"F1", "F2", "V2"}, 1, 3, {"F2", "V2", "F1"}},
+    {"MoveDownLinePastALoneFirstLine", move_down, {"a", "F1", "b"}, 1, 2, {"F1", "a", "b"}},
+    {"MoveDownGroupPastAFourthStorageLine", move_down, {"F1", "V1", "W1", "V2", "a"}, 1, 4,
+     {"V2", "F1", "V1", "W1", "a"}},
+};
+INSTANTIATE_TEST_SUITE_P(BrokenGroups, ListOperation, testing::ValuesIn(kBrokenGroups),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A file whose first 2RES record lost its storage line: deleting the second
+// record, by its storage line, leaves the first.
+TEST(ListOperation, DeleteKeepsTheLineOfTheRecordAbove) {
+  RecordList list;
+  list.append(std::vector<std::string>{"TITL t", "2RES   1   0   1    RES1", "2RES   1   0   1    RES2",
+                                       "2RES               60000", "ENDF"});
+  EXPECT_EQ(delete_line(list, 4), 3);
+  ASSERT_EQ(list.count(), 3);
+  EXPECT_EQ(without_trailing_blanks(list.line(1)), "TITL t");
+  EXPECT_EQ(without_trailing_blanks(list.line(2)), "2RES   1   0   1    RES1");
+  EXPECT_EQ(without_trailing_blanks(list.line(3)), "ENDF");
+}
 
 }  // namespace
 }  // namespace tarnex::tin

@@ -52,6 +52,38 @@ TEST_F(EditorTest, TypedRootNamesTheFile) {
   EXPECT_FALSE(std::filesystem::exists("sub/y.tin"));
 }
 
+// A root longer than its 256 characters is refused, not cut: the cut root
+// may name another file, which the editor would load and Build overwrite.
+// The file-name dialog stays open for a shorter root.
+TEST_F(EditorTest, RootLongerThan256CharactersIsRefused) {
+  const std::string folder(100, 'd');
+  std::filesystem::create_directory(folder);
+  const std::string cut = folder + "/" + std::string(155, 'a');
+  ASSERT_EQ(cut.size(), 256u);
+  directory.put(cut + ".tin", "TITL another file\n");
+  for (const auto& root : {cut + "b", " " + cut + std::string(300, 'b') + " "}) {
+    const auto before = ui.dialogs_run().size();
+    Seen editor;
+    read_next(tin_editor::kDialog, tin_editor::kEditedFileName, editor, ui::kCancel);
+    ui.on_modal(orben_file_name::kDialog, [&root](ui::HeadlessDialog& d) {
+      d.user_type(orben_file_name::kFileRoot, root);
+      d.user_click(orben_file_name::kBeginEditing);
+      d.user_type(orben_file_name::kFileRoot, "short");
+      d.user_click(orben_file_name::kBeginEditing);
+    });
+    ORBEN_FILENAME(state.tin, state.paths, ui);
+    EXPECT_EQ(dialogs_since(before), (std::vector<int>{orben_file_name::kDialog, tin_editor::kDialog}));
+    EXPECT_EQ(editor.text, "short.tin");
+    ASSERT_FALSE(ui.message_boxes().empty());
+    EXPECT_EQ(ui.message_boxes().back().title, "ERROR");
+    EXPECT_EQ(ui.message_boxes().back().text,
+              "The root of the file name is longer than 256 characters.\r\n"
+              "Type a shorter root, or move the file to a shorter path and choose it again.");
+  }
+  EXPECT_EQ(ui.message_boxes().size(), 2u);
+  EXPECT_EQ(directory.read(cut + ".tin"), "TITL another file\n");
+}
+
 TEST_F(EditorTest, ExistingFileIsLoadedIntoTheList) {
   directory.put("basin.tin", "TITL  a basin\r\n" + std::string(300, 'c') + "\r\nENDF\r\n");
   std::vector<std::string> shown;
@@ -128,9 +160,10 @@ TEST_F(EditorTest, CancelEndsTheRunWithNothingChanged) {
   EXPECT_EQ(directory.file_count(), 0u);
 }
 
-TEST_F(EditorTest, RootBoxTakesTheCaretRoutineAnd256Characters) {
+// The box cuts nothing: a root too long is refused whole at Begin Editing.
+TEST_F(EditorTest, RootBoxTakesTheCaretRoutineAndAnyLength) {
   ui.on_modal(orben_file_name::kDialog, [](ui::HeadlessDialog& d) {
-    EXPECT_EQ(d.text_limit(orben_file_name::kFileRoot), 256);
+    EXPECT_EQ(d.text_limit(orben_file_name::kFileRoot), 0);
     d.user_focus(orben_file_name::kFileRoot);
     EXPECT_EQ(d.text(orben_file_name::kFileRoot), " ");
     EXPECT_EQ(d.caret(orben_file_name::kFileRoot), 1);

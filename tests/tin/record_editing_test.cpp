@@ -159,6 +159,24 @@ INSTANTIATE_TEST_SUITE_P(LoneReservoirLines, EditPlacement, testing::Values(
               {"A", kReservoirHead, "2RES                   1       2"}, 3}),
     [](const auto& info) { return info.param.name; });
 
+// Broken groups: Edit then OK with nothing changed takes only the lines of
+// the selected record, and a record rebuilt without its third line keeps one
+// with no values where a storage line follows, which would otherwise become
+// its third line.
+INSTANTIATE_TEST_SUITE_P(BrokenReservoirGroups, EditPlacement, testing::Values(
+    Placement{"GroupAfterAHeadWithoutStorageLine",
+              {"TITL t", "2RES   1   0   1    RES1", "2RES   1   0   1    RES2", "2RES               60000", "ENDF"},
+              4, ids::record_2res::kDialog, {}, ids::record_2res::kAdd,
+              {"TITL t", "2RES   1   0   1    RES1", "2RES   1   0   1    RES2", "2RES               60000", "ENDF"},
+              4},
+    Placement{"TwoStorageLinesGetTheirFirstLine", {"2RES", "2RES"}, 1, ids::record_2res::kDialog, {}, ids::record_2res::kAdd,
+              {"2RES   0   0  20", "2RES"}, 2},
+    Placement{"BlankThirdLineBeforeAStorageLineStays", {kReservoirHead, kStorage, "2RES", kStorage}, 1,
+              ids::record_2res::kDialog, {}, ids::record_2res::kAdd, {kReservoirHead, kStorage, "2RES", kStorage}, 3},
+    Placement{"ClearedThirdLineBeforeAStorageLineStaysEmpty", {kReservoirHead, kStorage, kInactive, kStorage}, 2,
+              ids::record_2res::kDialog, {type(1102, "")}, ids::record_2res::kAdd, {kReservoirHead, kStorage, "2RES", kStorage}, 3}),
+    [](const auto& info) { return info.param.name; });
+
 struct NoDialog {
   std::string name;
   std::string line;

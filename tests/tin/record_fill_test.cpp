@@ -202,6 +202,50 @@ INSTANTIATE_TEST_SUITE_P(TimeSeries, EditFill, testing::Values(
     Shown{"MultiplierSays", "2NAT   0   0   0   0   0                 1.5", ids::record_series::kXfDescription,
           "multiplier factor"}), shown_name);
 
+// The factors are described by the number Edit reads from their columns,
+// however it is written: any zero is the default, blank and text that is no
+// number included, since the model programs read them so. Typed afterwards,
+// the same text is described as the user types it.
+TEST(EditFill, SeriesFactorsAreDescribedByTheNumberRead) {
+  constexpr std::string_view kDefaultMultiplier = "default multiplier factor = 1.0";
+  constexpr std::string_view kDefaultAddition = "default addition factor = 0.0";
+  struct Spelling {
+    std::string columns;  // XF's columns 37-44, AF's 45-52
+    std::string_view multiplier;
+    std::string_view addition;
+  };
+  const Spelling spellings[] = {
+      {"       0", kDefaultMultiplier, kDefaultAddition},
+      {"      0.", kDefaultMultiplier, kDefaultAddition},
+      {"     0.0", kDefaultMultiplier, kDefaultAddition},
+      {"    0.00", kDefaultMultiplier, kDefaultAddition},
+      {"      .0", kDefaultMultiplier, kDefaultAddition},
+      {"      00", kDefaultMultiplier, kDefaultAddition},
+      {"     -0.", kDefaultMultiplier, kDefaultAddition},
+      {"   0.0E3", kDefaultMultiplier, kDefaultAddition},
+      {"0.00    ", kDefaultMultiplier, kDefaultAddition},
+      {"        ", kDefaultMultiplier, kDefaultAddition},
+      {"     abc", kDefaultMultiplier, kDefaultAddition},
+      {"     1.5", "multiplier factor", "addition factor"},
+      {"      1.", "multiplier factor", "addition factor"},
+      {"     -2.", "multiplier factor", "addition factor"},
+      {"    .001", "multiplier factor", "addition factor"},
+      {"     1E2", "multiplier factor", "addition factor"},
+  };
+  const std::string options = "2NAT   0   0   0   0   0   0   0    ";
+  for (const auto& s : spellings) {
+    Filled filled({options + s.columns + s.columns});
+    EXPECT_EQ(filled.text(ids::record_series::kXfDescription), s.multiplier) << '"' << s.columns << '"';
+    EXPECT_EQ(filled.text(ids::record_series::kAfDescription), s.addition) << '"' << s.columns << '"';
+  }
+
+  Filled filled({options + "    0.00    0.00"});
+  filled.user().user_type(ids::record_series::kXf, "0.00");
+  EXPECT_EQ(filled.text(ids::record_series::kXfDescription), "multiplier factor");
+  filled.user().user_type(ids::record_series::kAf, "0.");
+  EXPECT_EQ(filled.text(ids::record_series::kAfDescription), kDefaultAddition);
+}
+
 // Comments: the identifier picks the entry, columns 5-152 the text.
 INSTANTIATE_TEST_SUITE_P(Comments, EditFill, testing::Values(
     Shown{"TwoStarsAfterBlanks", "  ** text", ids::record_comm::kCd, "**"},

@@ -192,6 +192,7 @@ const RoundTrip kType3And4[] = {
     {"3NAT", "3NAT", {type(ids::record_type3::kCdOut, "NA"), choose(ids::record_type3::kHec, "0")}},
     {"3REG", "3REG", {choose(ids::record_type3::kHec, "1"), type(ids::record_type3::kInFac, "2")}},
     {"3UNA", "3UNA", {type(ids::record_type3::kCdOut, " UN")}},
+    {"3UNA_one_character_cdout", "3UNA", {type(ids::record_type3::kCdOut, "A x")}},
     {"3U_D", "3U+D", {type(ids::record_type3::kCdOut, "UD"), type(ids::record_type3::kInFac, "1.25")}},
     {"3EPD", "3EPD", {type(ids::record_type3::kCdOut, "EP"), type(ids::record_type3::kInFac, "1.")}},
     {"4SGP", "4SGP",

@@ -3,7 +3,10 @@
 // new-file probe, and writing 152 columns without ever losing the old file.
 
 #include <gtest/gtest.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +27,21 @@ namespace {
 namespace fs = std::filesystem;
 using Outcome = TinFileRead::Outcome;
 using templates::test::WorkingDirectory;
+
+// The file's names. The C library of Windows counts one always: there the
+// system is asked.
+std::uintmax_t link_count(const fs::path& path) {
+#ifdef _WIN32
+  const HANDLE file = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  BY_HANDLE_FILE_INFORMATION information{};
+  ::GetFileInformationByHandle(file, &information);
+  ::CloseHandle(file);
+  return information.nNumberOfLinks;
+#else
+  return fs::hard_link_count(path);
+#endif
+}
 
 std::string repeated(const std::string& line, int times) {
   std::string text;
@@ -58,6 +76,13 @@ TEST(ReadTinFile, SplitsLinesAndRefusesWhatIsNoTinFile) {
       {"257 lines", repeated("x\n", 257), Outcome::kTooManyLines, {}},
       {"257th line without line end", repeated("x\n", 256) + "y", Outcome::kTooManyLines, {}},
       {"257th line empty", repeated("x\n", 256) + "\n", Outcome::kTooManyLines, {}},
+      {"byte-order mark dropped", "\xEF\xBB\xBF" "TITL a\nENDF\n", Outcome::kRead, {"TITL a", "ENDF"}},
+      {"byte-order mark alone", "\xEF\xBB\xBF", Outcome::kRead, {}},
+      {"byte-order mark not counted in a line", "\xEF\xBB\xBF" + std::string(256, 'x'), Outcome::kRead,
+       {std::string(256, 'x')}},
+      {"byte-order mark inside kept", "COMM \xEF\xBB\xBF\n", Outcome::kRead, {"COMM \xEF\xBB\xBF"}},
+      {"byte-order mark on the second line kept", "TITL\n\xEF\xBB\xBF" "ENDF\n", Outcome::kRead,
+       {"TITL", "\xEF\xBB\xBF" "ENDF"}},
   };
   for (const auto& c : cases) {
     WorkingDirectory directory;
@@ -209,6 +234,78 @@ TEST(WriteTinFile, ALinkKeepsPointingAtTheFileItNames) {
   ASSERT_TRUE(write_tin_file("link.tin", list_of({"ENDF"})));
   EXPECT_TRUE(fs::is_symlink("link.tin"));
   EXPECT_EQ(directory.read("data/real.tin"), written_line("ENDF"));
+#endif
+}
+
+// A file with a second name, or of another owner, is written in place, so
+// that it stays the one file with its owner, group and mode.
+TEST(WriteTinFile, AHardLinkSeesTheNewContent) {
+  WorkingDirectory directory;
+  directory.put("x.tin", "old\n");
+  fs::create_hard_link("x.tin", "other name.tin");
+  ASSERT_TRUE(write_tin_file("x.tin", list_of({"TITL", "ENDF"})));
+  EXPECT_EQ(directory.read("other name.tin"), written_line("TITL") + written_line("ENDF"));
+  EXPECT_EQ(link_count("x.tin"), 2u);
+  EXPECT_EQ(directory.file_count(), 2u);
+}
+
+TEST(WriteTinFile, AFileOfAnotherOwnerKeepsItsOwnerAndMode) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a Windows file has no owner and group ids to give it";
+#else
+  if (::geteuid() != 0) GTEST_SKIP() << "only the superuser may give a file to another owner";
+  WorkingDirectory directory;
+  directory.put("x.tin", "old\n");
+  constexpr uid_t kOwner = 4321;
+  constexpr gid_t kGroup = 4322;
+  ASSERT_EQ(::chown("x.tin", kOwner, kGroup), 0);
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write;
+  fs::permissions("x.tin", mode);
+  ASSERT_TRUE(write_tin_file("x.tin", list_of({"ENDF"})));
+  struct stat after {};
+  ASSERT_EQ(::stat("x.tin", &after), 0);
+  EXPECT_EQ(after.st_uid, kOwner);
+  EXPECT_EQ(after.st_gid, kGroup);
+  EXPECT_EQ(fs::status("x.tin").permissions(), mode);
+  EXPECT_EQ(directory.read("x.tin"), written_line("ENDF"));
+  EXPECT_EQ(directory.file_count(), 1u);
+#endif
+}
+
+TEST(WriteTinFile, AFailedWriteInPlaceRestoresTheOldContent) {
+#ifdef _WIN32
+  GTEST_SKIP() << templates::test::kNoFileSizeLimit;
+#else
+  WorkingDirectory directory;
+  const auto old = repeated("COMM old\n", 10);
+  directory.put("x.tin", old);
+  fs::create_hard_link("x.tin", "y.tin");
+  {
+    // Room for the backup copy, not for the new lines.
+    const templates::test::FileSizeLimit full_disk(300);
+    EXPECT_FALSE(write_tin_file("x.tin", list_of(std::vector<std::string>(10, "COMM new"))));
+  }
+  EXPECT_EQ(directory.read("x.tin"), old);
+  EXPECT_EQ(directory.read("y.tin"), old);
+  EXPECT_EQ(link_count("x.tin"), 2u);
+  EXPECT_EQ(directory.file_count(), 2u);
+#endif
+}
+
+TEST(WriteTinFile, NoRoomForTheBackupLeavesTheFileAlone) {
+#ifdef _WIN32
+  GTEST_SKIP() << templates::test::kNoFileSizeLimit;
+#else
+  WorkingDirectory directory;
+  const auto old = repeated("COMM the user's own record\n", 20);
+  directory.put("x.tin", old);
+  fs::create_hard_link("x.tin", "y.tin");
+  {
+    const templates::test::FileSizeLimit full_disk(300);
+    EXPECT_FALSE(write_tin_file("x.tin", list_of({"ENDF"})));
+  }
+  EXPECT_EQ(directory.read("y.tin"), old);
+  EXPECT_EQ(directory.file_count(), 2u);
 #endif
 }
 

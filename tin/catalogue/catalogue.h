@@ -25,7 +25,7 @@ enum class Kind {
 enum class Read {
   kJustified,  // leading blanks dropped, cut to the field's width, right-justified
   kAsTyped,    // the first characters exactly as typed, not justified
-  kWhenFull,   // the text without leading blanks, written only when it fills the field
+  kWhenFull,   // the text without leading blanks, written only when it fills the field, trailing blanks counting
 };
 
 // Named rules that choose between alternative fields of one dialog.

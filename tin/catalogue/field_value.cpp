@@ -1,5 +1,7 @@
 #include "tin/catalogue/field_value.h"
 
+#include <algorithm>
+
 #include "base/fixed_text.h"
 
 namespace tarnex::tin {
@@ -22,8 +24,12 @@ std::string read_value(const Field& field, std::string_view control_text) {
     case Read::kAsTyped:
       return fit(seen, width);
     case Read::kWhenFull: {
-      const auto text = remove_leading_blanks(seen);
-      return length_without_trailing_blanks(text) >= width ? fit(text, width) : std::string(width, ' ');
+      // Counted as typed, trailing blanks included: "A " fills two columns,
+      // so a record built from "A x" reads back and builds again unchanged.
+      const auto typed = control_text.substr(0, std::min(control_text.size(), read));
+      const auto first = typed.find_first_not_of(' ');
+      const auto text = first == std::string_view::npos ? std::string_view() : typed.substr(first);
+      return text.size() >= width ? fit(text, width) : std::string(width, ' ');
     }
     case Read::kJustified:
       break;

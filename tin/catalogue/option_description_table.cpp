@@ -288,6 +288,16 @@ constexpr OptionRow kSeriesAddition[] = {
     when_text("0.0", "default addition factor = 0.0"),
     otherwise("addition factor"),
 };
+// A record's factors are described by the number they hold: the model
+// programs read every zero, however written, and a blank field as the default.
+constexpr OptionRow kSeriesMultiplierRead[] = {
+    when(0, "default multiplier factor = 1.0"),
+    otherwise("multiplier factor"),
+};
+constexpr OptionRow kSeriesAdditionRead[] = {
+    when(0, "default addition factor = 0.0"),
+    otherwise("addition factor"),
+};
 
 // Type 3
 constexpr OptionRow kRecordGrouping[] = {
@@ -398,7 +408,7 @@ constexpr OptionControl kOptions[] = {
     {.dialog = ids::record_2rel::kDialog, .control = ids::record_2rel::kNum,
      .description = ids::record_2rel::kNumDescription, .rows = kReliabilityCountOfIdentifiers},
     {.dialog = ids::record_2rel::kDialog, .control = ids::record_2rel::kTar,
-     .description = ids::record_2rel::kTarDescription, .width = 8, .number = Number::kTargetSign,
+     .description = ids::record_2rel::kTarDescription, .width = 8, .number = Number::kRealSign,
      .rows = kReliabilityTarget},
     {.dialog = ids::record_2ret::kDialog, .control = ids::record_2ret::kTar,
      .description = ids::record_2ret::kTarDescription, .width = 16, .rows = kSupplementTarget},
@@ -440,9 +450,11 @@ constexpr OptionControl kOptions[] = {
     {.dialog = ids::record_series::kDialog, .control = ids::record_series::kMat,
      .description = ids::record_series::kMatDescription, .width = 16, .rows = kSeriesMovingValues},
     {.dialog = ids::record_series::kDialog, .control = ids::record_series::kXf,
-     .description = ids::record_series::kXfDescription, .width = 16, .rows = kSeriesMultiplier},
+     .description = ids::record_series::kXfDescription, .width = 16, .number = Number::kRealSign,
+     .rows = kSeriesMultiplier, .read_rows = kSeriesMultiplierRead},
     {.dialog = ids::record_series::kDialog, .control = ids::record_series::kAf,
-     .description = ids::record_series::kAfDescription, .width = 16, .rows = kSeriesAddition},
+     .description = ids::record_series::kAfDescription, .width = 16, .number = Number::kRealSign,
+     .rows = kSeriesAddition, .read_rows = kSeriesAdditionRead},
     {.dialog = ids::record_type3::kDialog, .control = ids::record_type3::kHec,
      .description = ids::record_type3::kHecDescription, .rows = kRecordGrouping},
     {.dialog = ids::record_4zzf::kDialog, .control = ids::record_4zzf::kVar,

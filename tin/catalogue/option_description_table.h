@@ -24,8 +24,8 @@ enum class Match {
 
 // How an option's value is read as a number for its kNumber rows.
 enum class Number {
-  kInteger,     // the free-format integer read; text holding none matches no number row
-  kTargetSign,  // -1, 0 or 1 by the sign of a real number; blank and other text count as 0
+  kInteger,   // the free-format integer read; text holding none matches no number row
+  kRealSign,  // -1, 0 or 1 by the sign of a real number; blank and other text count as 0
 };
 
 // What a choice does besides describing itself.
@@ -52,6 +52,9 @@ struct OptionControl {
   Number number = Number::kInteger;
   std::span<const OptionRow> rows{};
   Rule rule = Rule::kDescribe;
+  // How Edit describes the value it read from the record, where that differs
+  // from how a value the user picks or types is described; empty: the same.
+  std::span<const OptionRow> read_rows{};
 };
 
 std::span<const OptionControl> option_controls();
@@ -69,5 +72,9 @@ std::optional<int> option_number(const OptionControl& option, std::string_view c
 // The description of the value in `control_text`; empty when no row matches,
 // so that the box keeps what it shows.
 std::optional<std::string_view> option_description(const OptionControl& option, std::string_view control_text);
+
+// The description of a value that Edit read from the record into the control,
+// by the option's read rows; empty when it has none or none matches.
+std::optional<std::string_view> read_description(const OptionControl& option, std::string_view control_text);
 
 }  // namespace tarnex::tin

@@ -28,9 +28,9 @@ std::optional<double> real_number(std::string_view text) {
   return value;
 }
 
-// The 2REL target: blank means no target (0), and so does text that is not
-// a number; otherwise the sign of the number.
-int target_sign(std::string_view fixed_text) {
+// Blank means 0 (no 2REL target, a default factor), and so does text that
+// is not a number; otherwise the sign of the number.
+int real_sign(std::string_view fixed_text) {
   const auto trimmed = without_trailing_blanks(remove_leading_blanks(fixed_text));
   const auto value = real_number(trimmed).value_or(0.0);
   return (value > 0) - (value < 0);
@@ -51,6 +51,15 @@ bool matches(const OptionRow& row, const OptionControl& option, std::string_view
   return false;
 }
 
+std::optional<std::string_view> described_by(std::span<const OptionRow> rows, const OptionControl& option,
+                                             std::string_view control_text) {
+  const auto text = option_text(option, control_text);
+  const auto number = option_number(option, control_text);
+  auto row = std::ranges::find_if(rows, [&](const OptionRow& r) { return matches(r, option, text, number); });
+  if (row == rows.end()) return std::nullopt;
+  return row->description;
+}
+
 }  // namespace
 
 std::string option_text(const OptionControl& option, std::string_view control_text) {
@@ -62,18 +71,18 @@ std::optional<int> option_number(const OptionControl& option, std::string_view c
   switch (option.number) {
     case Number::kInteger:
       return free_format_integer_if_any(text);
-    case Number::kTargetSign:
-      return target_sign(text);
+    case Number::kRealSign:
+      return real_sign(text);
   }
   return std::nullopt;
 }
 
 std::optional<std::string_view> option_description(const OptionControl& option, std::string_view control_text) {
-  const auto text = option_text(option, control_text);
-  const auto number = option_number(option, control_text);
-  auto row = std::ranges::find_if(option.rows, [&](const OptionRow& r) { return matches(r, option, text, number); });
-  if (row == option.rows.end()) return std::nullopt;
-  return row->description;
+  return described_by(option.rows, option, control_text);
+}
+
+std::optional<std::string_view> read_description(const OptionControl& option, std::string_view control_text) {
+  return described_by(option.read_rows, option, control_text);
 }
 
 }  // namespace tarnex::tin

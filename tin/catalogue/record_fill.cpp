@@ -6,6 +6,7 @@
 #include "base/fixed_text.h"
 #include "tin/catalogue/iden_format.h"
 #include "tin/catalogue/iden_layout_buttons.h"
+#include "tin/catalogue/option_description_table.h"
 #include "tin/catalogue/option_descriptions.h"
 #include "tin/catalogue/option_fields.h"
 #include "tin/catalogue/record_builder.h"
@@ -56,13 +57,25 @@ void fill_iden(TinState& tin, ui::Dialog& dialog, const RecordDialog& record, st
   cut_iden_text(dialog, tin.IDEN_TEXT, tin.IDEN_LAYOUT);
 }
 
+// Where the value read from the record is described otherwise than a value
+// the user picks or types.
+void describe_as_read(ui::Dialog& dialog, int control) {
+  const auto* option = option_control(dialog.id(), control);
+  if (!option) return;
+  if (const auto description = read_description(*option, dialog.text(control))) {
+    dialog.set_text(option->description, *description);
+  }
+}
+
 // Each option is described as its own callback describes it when the user
-// picks it, then the fallbacks that say more than their entry.
+// picks it, unless it says otherwise of a value read from the record, then
+// the fallbacks that say more than their entry.
 void describe_options(TinState& tin, ui::Dialog& dialog, const RecordDialog& record,
                       const std::vector<const OptionField*>& fell_back) {
   for (const auto& field : record.fields) {
     if (field.kind == Kind::kDropList || field.kind == Kind::kCombo) {
       DROPLISTSELECTION(tin, dialog, field.control, ui::Event::SelectionChange);
+      describe_as_read(dialog, field.control);
     }
   }
   for (const auto* option : fell_back) {

@@ -44,8 +44,19 @@ void build(const TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
   show_message(ui, name, written ? build_report(name, warnings) : build_failure_report(name));
 }
 
+// The view never scrolls past the end of the longest line shown.
+int last_first_column(const RecordList& list) {
+  std::size_t longest = 1;
+  for (int k = 1; k <= list.count(); ++k) {
+    longest = std::max(longest, length_without_trailing_blanks(columns(list.line(k), 1, kWrittenColumns)));
+  }
+  return std::min(static_cast<int>(longest), kLastFirstColumn);
+}
+
 void scroll(const RecordList& list, ui::Dialog& dialog) {
-  const int first = std::clamp(dialog.scroll_position(tin_editor::kColumnScroll), 1, kLastFirstColumn);
+  const int position = dialog.scroll_position(tin_editor::kColumnScroll);
+  const int first = std::clamp(position, 1, last_first_column(list));
+  if (first != position) dialog.set_scroll_position(tin_editor::kColumnScroll, first);
   for (int k = 1; k <= list.count(); ++k) {
     dialog.set_item_text(tin_editor::kFileView, k,
                          columns(list.line(k), static_cast<std::size_t>(first),

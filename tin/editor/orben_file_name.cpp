@@ -17,7 +17,8 @@ namespace orben_file_name = ids::orben_file_name;
 
 using Outcome = TinFileRead::Outcome;
 
-constexpr int kRootLimit = 256;
+// The longest root: it is held in a 256-character field.
+constexpr std::size_t kRootLimit = 256;
 constexpr std::string_view kExtension = ".tin";
 
 // What the load error dialog says when a file is found but not loaded.
@@ -25,6 +26,10 @@ struct LoadError {
   Outcome outcome;
   std::string_view text;
 };
+
+constexpr std::string_view kRootTooLong =
+    "The root of the file name is longer than 256 characters.\r\n"
+    "Type a shorter root, or move the file to a shorter path and choose it again.";
 
 constexpr std::string_view kNotText =
     "Non alphanumeric data was found in the file.  Please check that this is a valid ORBEN file.";
@@ -76,6 +81,12 @@ void begin_editing(TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
   // Leading blanks go too: Build writes to the name without them, which must
   // be the file that was loaded.
   const auto root = without_trailing_blanks(remove_leading_blanks(dialog.text(orben_file_name::kFileRoot)));
+  // Refused, not cut: the cut root may name another file, which Build would
+  // overwrite. The dialog stays for a shorter one.
+  if (root.size() > kRootLimit) {
+    ui.message_box(kRootTooLong, "ERROR");
+    return;
+  }
   dialog.end(orben_file_name::kBeginEditing);
   if (root.empty()) {
     show(ui, ids::invalid_filename::kDialog);
@@ -94,7 +105,6 @@ void begin_editing(TinState& tin, ui::Ui& ui, ui::Dialog& dialog) {
 void ORBEN_FILENAME(TinState& tin, Paths& paths, ui::Ui& ui) {
   auto dialog = ui.make_dialog(orben_file_name::kDialog);
   if (!dialog) return;
-  dialog->set_text_limit(orben_file_name::kFileRoot, kRootLimit);
   dialog->set_callback(orben_file_name::kFileRoot, ui::Event::FocusGain, CURSORPOSITION);
   const ui::Callback initialize = [&tin, &paths, &ui](ui::Dialog& d, int id, ui::Event event) {
     FILEINITIALIZE(tin, paths, ui, d, id, event);

@@ -11,18 +11,32 @@
 #include "tin/catalogue/record_replace.h"
 #include "tin/catalogue/record_setup.h"
 #include "tin/editor/record_extent.h"
+#include "tin/editor/reservoir_group.h"
 
 namespace tarnex::tin {
 namespace {
 
-// The record's lines as its dialog reads them. A lone 2RES storage line is
-// read after a first line that holds nothing but the identifier, so that
-// its values show as storages and OK gives it the first line it lacks.
+// The record's lines as its dialog reads them. 2RES storage lines without
+// their first line are read after one that holds nothing but the
+// identifier, so that their values show as storages and OK gives them the
+// first line they lack.
 std::vector<std::string> lines_of(const RecordList& list, const RecordLines& lines, const RecordDialog& record) {
   std::vector<std::string> text;
   if (lines.extent == Extent::kLoneStorage) text.emplace_back(record.code);
   for (int k = lines.first; k < lines.first + lines.length; ++k) text.push_back(list.line(k));
   return text;
+}
+
+// A 2RES record rebuilt without its third line would take a storage line
+// after it, a record of its own, for that line: it keeps a third line with no
+// values instead, read as inactive storages of 0 as when the line is left out.
+void keep_next_record_apart(std::vector<std::string>& rebuilt, const RecordList& list, const RecordLines& lines,
+                            const RecordDialog& record) {
+  const bool group = lines.extent == Extent::kGroup || lines.extent == Extent::kLoneStorage;
+  if (!group || !is_storage_line(list.line(lines.first + lines.length))) return;
+  while (rebuilt.size() < 1 + record.extra_lines.size()) {
+    rebuilt.emplace_back(record.extra_lines[rebuilt.size() - 1].code);
+  }
 }
 
 std::string no_room_text(int count, const RecordLines& lines, std::size_t rebuilt) {
@@ -61,6 +75,7 @@ std::optional<int> edit_record(TinState& tin, ui::Ui& ui, int selected) {
   dialog.reset();
 
   if (rebuilt.empty()) return selected;
+  keep_next_record_apart(rebuilt, list, lines, *record);
   if (!replace_lines(list, lines.first, lines.length, rebuilt)) {
     show_message(ui, "ERROR", no_room_text(list.count(), lines, rebuilt.size()));
     return selected;

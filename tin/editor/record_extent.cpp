@@ -6,16 +6,9 @@
 namespace tarnex::tin {
 namespace {
 
-bool is_storage_line(const RecordList& list, int k) {
-  return k <= list.count() && is_reservoir_line(list.line(k)) && is_blank(columns(list.line(k), 9, 4));
-}
-
 RecordLines group_lines(const RecordList& list, int selected) {
   const auto group = reservoir_group(list, selected);
-  int length = 1;
-  while (group && length < group.length && is_storage_line(list, group.start + length)) ++length;
-  if (!group || selected >= group.start + length) return {selected, 1, Extent::kLoneStorage};
-  return {group.start, length, Extent::kGroup};
+  return {group.start, group.length, group.headless ? Extent::kLoneStorage : Extent::kGroup};
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ enum class Extent {
   kLine,         // one line
   kFollowOn,     // a time series and the IDEN line after it
   kGroup,        // the two or three lines of a 2RES record
-  kLoneStorage,  // a 2RES storage line whose first line is missing
+  kLoneStorage,  // 2RES storage lines whose first line is missing
 };
 
 struct RecordLines {
@@ -23,9 +23,7 @@ struct RecordLines {
 // The lines of the record at `selected`, whose dialog is `record`. A time
 // series takes the IDEN line after it as a candidate (whether it is the
 // record's own, only the record's columns tell). A 2RES line takes its
-// group, but only the 2RES storage lines of it: a line of another type in
-// the place of the group's second line is a record of its own. A 2RES line
-// of no group is a storage line on its own.
+// group, the same lines that Move Up, Move Down and Delete take.
 RecordLines record_lines(const RecordList& list, int selected, const RecordDialog& record);
 
 }  // namespace tarnex::tin

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 #include "base/file_system.h"
 #include "tin/catalogue/record_list.h"
@@ -15,6 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using Outcome = TinFileRead::Outcome;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Tabs and line ends are the only control characters of a text file.
 bool is_control(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F; }
@@ -79,8 +82,13 @@ TinFileRead read_tin_file(const std::string& name) {
   if (!file) return {Outcome::kCannotOpen, {}};
   LineSplitter splitter;
   std::array<unsigned char, 65536> buffer;
+  bool at_start = true;
   while (const auto n = std::fread(buffer.data(), 1, buffer.size(), file.get())) {
-    for (std::size_t i = 0; i < n; ++i) {
+    // A UTF-8 byte-order mark at the start is no part of the first record.
+    const std::string_view read(reinterpret_cast<const char*>(buffer.data()), n);
+    std::size_t i = at_start && read.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    at_start = false;
+    for (; i < n; ++i) {
       if (!splitter.take(buffer[i])) return {splitter.outcome(), {}};
     }
   }

@@ -17,7 +17,8 @@ struct TinFileRead {
   };
   Outcome outcome = Outcome::kRead;
   // The lines in file order, each at most 256 characters, without its line
-  // end (LF or CR LF).
+  // end (LF or CR LF); a UTF-8 byte-order mark that starts the file is
+  // dropped.
   std::vector<std::string> lines;
 };
 

@@ -53,6 +53,24 @@ void give_focus(QWidget* control) {
   control->setFocus(Qt::MouseFocusReason);
 }
 
+// ASCII characters are typed as their keys, as QTest knows them; the keys of
+// other characters are unknown to it, so they are sent as key events that
+// carry the character's text (a pair of surrogates when it needs two).
+void type_characters(QWidget* target, const QString& text) {
+  qsizetype k = 0;
+  while (k < text.size()) {
+    const QChar c = text.at(k);
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(target, static_cast<char>(c.unicode()));
+      ++k;
+      continue;
+    }
+    const qsizetype length = c.isHighSurrogate() && k + 1 < text.size() ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(k, length), Qt::NoModifier);
+    k += length;
+  }
+}
+
 void type_keys(QWidget* target, const std::string& text) {
   if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
   if (auto* edit = qobject_cast<QPlainTextEdit*>(target)) edit->selectAll();
@@ -63,7 +81,7 @@ void type_keys(QWidget* target, const std::string& text) {
   std::size_t start = 0;
   while (start <= text.size()) {
     const auto end = std::min(text.find('\n', start), text.size());
-    if (end > start) QTest::keyClicks(target, QString::fromUtf8(text.data() + start, static_cast<qsizetype>(end - start)));
+    type_characters(target, QString::fromUtf8(text.data() + start, static_cast<qsizetype>(end - start)));
     if (end == text.size()) break;
     QTest::keyClick(target, Qt::Key_Return);
     start = end + 1;
@@ -84,19 +102,49 @@ Runner::Runner(Program& program, std::vector<Step> steps, Options options)
 
 void Runner::start(std::function<void(bool)> finished) {
   finished_ = std::move(finished);
+  started_ = std::chrono::steady_clock::now();
+  watch(options_.timeout, "FAIL Tarnex did not start up");
   timer_.start();
 }
 
 void Runner::finish(bool passed) {
   timer_.stop();
+  // Ending the program ends any run in progress, so the end is bounded too.
+  watch({}, (passed ? std::string() : failure_ + "\n") + "FAIL the program did not end within " +
+                std::to_string(options_.grace.count()) + " ms of the scenario's end");
   if (finished_) std::exchange(finished_, nullptr)(passed);
 }
 
+void Runner::watch(std::chrono::steady_clock::duration budget, std::string report) {
+  std::lock_guard lock(watch_mutex_);
+  due_ = std::chrono::steady_clock::now() + budget + options_.grace;
+  overdue_report_ = std::move(report);
+}
+
+std::optional<std::string> Runner::overdue() const {
+  std::lock_guard lock(watch_mutex_);
+  if (std::chrono::steady_clock::now() < due_) return std::nullopt;
+  return overdue_report_;
+}
+
 void Runner::tick() {
-  if (ticking_ || !program_.started_up()) return;
+  if (ticking_) return;
+  if (!program_.started_up()) {
+    // Start-up is waited for like a step, no longer than the timeout.
+    if (std::chrono::steady_clock::now() - started_ >= options_.timeout) {
+      failure_ = "FAIL Tarnex did not start up within " + std::to_string(options_.timeout.count()) + " ms";
+      finish(false);
+    }
+    return;
+  }
   ticking_ = true;
   while (next_ < steps_.size()) {
     const auto& step = steps_[next_];
+    if (watched_ != next_) {
+      watched_ = next_;
+      const auto budget = step.keyword == Keyword::Sleep ? std::chrono::milliseconds(step.number) : options_.timeout;
+      watch(budget, "FAIL line " + std::to_string(step.line) + ": " + step.source + "\n  the program stopped answering");
+    }
     const auto outcome = perform(step);
     if (outcome == Outcome::Wait) {
       const auto now = std::chrono::steady_clock::now();

@@ -6,6 +6,7 @@
 
 #include "console_io.h"
 #include "flood.h"
+#include "linger.h"
 #include "modes.h"
 #include "programs.h"
 #include "session.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char** argv) {
     standin::prepare_console();
+    standin::play_helper_if_asked(argc, argv);
 
     const char* started_as = argc > 0 ? argv[0] : "";
     const auto program = standin::program_for(started_as);
@@ -47,5 +49,6 @@ int main(int argc, char** argv) {
     session.progress(standin::file_lines(*program, answers));
     session.say(program->exit_line);
     session.ask("Press enter to exit.");
+    if (modes.linger_seconds >= 0) standin::leave_helper(modes.linger_seconds, modes.linger_detached);
     return 0;
 }

@@ -37,6 +37,8 @@ void apply(std::string_view item, Modes& modes) {
     else if (item == "early-exit") modes.early_exit = true;
     else if (item == "no-newline") modes.no_newline = true;
     else if (item == "binary") modes.binary = true;
+    else if (number_after(item, "linger-detached", modes.linger_seconds)) modes.linger_detached = true;
+    else if (number_after(item, "linger", modes.linger_seconds)) modes.linger_detached = false;
     else if (!number_after(item, "flood", modes.flood_mib)) number_after(item, "slow", modes.slow_ms);
 }
 

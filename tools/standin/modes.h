@@ -17,6 +17,11 @@ struct Modes {
     bool no_newline = false;  // "no-newline": progress items separated by blanks only
     bool binary = false;      // "binary": NUL bytes and invalid UTF-8 among the progress
     long slow_ms = 0;         // "slow:MS": pause before each prompt
+    // "linger:S": at its end leaves a helper in its process group printing a
+    // line every 200 ms for S seconds (0: without end); "linger-detached:S":
+    // the same helper in a session of its own. POSIX systems only.
+    long linger_seconds = -1;
+    bool linger_detached = false;
 };
 
 // Comma-separated words; words it does not know (or whose number does not

@@ -251,4 +251,15 @@ void HeadlessDialog::user_scroll(int control_id, int position) {
   fire(control_id, Event::ScrollChange);
 }
 
+void HeadlessDialog::user_double_click(int control_id, int index) {
+  user_choose(control_id, index);
+  if (const int button = control(control_id).layout.double_click) user_click(button);
+}
+
+void HeadlessDialog::user_press_delete(int control_id) {
+  usable(control_id);
+  focused_ = control_id;
+  if (const int button = control(control_id).layout.delete_key) user_click(button);
+}
+
 }  // namespace tarnex::ui

@@ -61,12 +61,47 @@ void HeadlessUi::set_close_enabled(bool enabled) {
   close_enabled_ = enabled;
 }
 
+void HeadlessUi::set_close_refusal(std::function<void()> refusal) {
+  std::lock_guard lock(mutex_);
+  close_refusal_ = std::move(refusal);
+}
+
+void HeadlessUi::user_close() {
+  std::function<void()> refusal;
+  {
+    std::lock_guard lock(mutex_);
+    if (close_enabled_) {
+      exit_code_ = 0;
+      return;
+    }
+    refusal = close_refusal_;
+  }
+  if (refusal) refusal();
+}
+
 bool HeadlessUi::close_enabled() const {
   std::lock_guard lock(mutex_);
   return close_enabled_;
 }
 
 void HeadlessUi::show_about() { message_box(about_text_, "About"); }
+
+void HeadlessUi::show_run_started(std::string_view program, std::string_view roots) {
+  std::lock_guard lock(mutex_);
+  run_statuses_.push_back({std::string(program), std::string(roots), std::nullopt, 0});
+}
+
+void HeadlessUi::show_run_ended(RunEnd end, int exit_code) {
+  std::lock_guard lock(mutex_);
+  if (run_statuses_.empty()) throw std::logic_error("a run ended that never started");
+  run_statuses_.back().end = end;
+  run_statuses_.back().exit_code = exit_code;
+}
+
+std::vector<HeadlessUi::RunStatus> HeadlessUi::run_statuses() const {
+  std::lock_guard lock(mutex_);
+  return run_statuses_;
+}
 
 void HeadlessUi::message_box(std::string_view text, std::string_view title) {
   std::lock_guard lock(mutex_);

@@ -60,6 +60,11 @@ class HeadlessDialog final : public Dialog {
   void user_choose(int control_id, int index);
   void user_choose(int control_id, std::string_view entry);
   void user_scroll(int control_id, int position);
+  // A double-click on entry `index` of a list selects it and presses the
+  // button the template names for it; the Delete key in a list presses its
+  // button. Without such a button only the selection changes.
+  void user_double_click(int control_id, int index);
+  void user_press_delete(int control_id);
 
   bool running() const { return running_; }
   int text_limit(int control_id) const;
@@ -113,6 +118,13 @@ class HeadlessUi final : public Ui {
     std::string text;
     std::string title;
   };
+  // What the status bar was told of one model run.
+  struct RunStatus {
+    std::string program;
+    std::string roots;
+    std::optional<RunEnd> end;  // empty while it runs
+    int exit_code = 0;
+  };
 
   TextModel& text() override { return text_; }
   void set_frame_title(std::string_view title) override { frame_title_ = title; }
@@ -127,8 +139,11 @@ class HeadlessUi final : public Ui {
   // Throws std::invalid_argument for a name no item is bound to.
   void set_menu_item_enabled(std::string_view routine_name, bool enabled) override;
   void set_close_enabled(bool enabled) override;
+  void set_close_refusal(std::function<void()> refusal) override;
   void set_about_text(std::string_view text) override { about_text_ = text; }
   void show_about() override;
+  void show_run_started(std::string_view program, std::string_view roots) override;
+  void show_run_ended(RunEnd end, int exit_code) override;
   void message_box(std::string_view text, std::string_view title) override;
   std::optional<std::string> open_file(const std::vector<std::pair<std::string, std::string>>& filter,
                                        std::string_view title, std::string_view initial) override;
@@ -146,7 +161,11 @@ class HeadlessUi final : public Ui {
   // or does not exist.
   bool user_choose_menu(std::string_view menu, std::string_view item);
   bool close_enabled() const;
+  // Clicks the frame's close button: Tarnex ends (exit code 0) when Close is
+  // enabled, otherwise the refusal is shown.
+  void user_close();
   std::vector<MessageBox> message_boxes() const;
+  std::vector<RunStatus> run_statuses() const;
   std::vector<std::string> shell_opened() const;
   std::string frame_title() const { return frame_title_; }
   std::string text_title() const { return text_title_; }
@@ -182,7 +201,9 @@ class HeadlessUi final : public Ui {
   mutable std::mutex mutex_;
   std::vector<Menu> menus_;
   bool close_enabled_ = true;
+  std::function<void()> close_refusal_;
   std::vector<MessageBox> message_boxes_;
+  std::vector<RunStatus> run_statuses_;
   std::vector<std::string> shell_opened_;
   std::deque<std::optional<std::string>> open_file_answers_;
   std::vector<std::string> last_filter_;

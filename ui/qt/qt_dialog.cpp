@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,10 +19,14 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <stdexcept>
 #include <utility>
@@ -33,12 +38,22 @@ namespace tarnex::ui {
 namespace {
 
 // Widths in pixels: an edit box, and a read-only one, which shows a
-// description of some forty characters.
+// description of some forty characters (the whole text is its tooltip).
 constexpr int kEditWidth = 160;
 constexpr int kDescriptionWidth = 300;
 
 // How many characters wide a list with a given number of lines opens.
 constexpr int kListColumns = 80;
+
+// A read-only text opens showing all of it, as far as a 1366x768 screen
+// allows: at most this many digits wide (longer lines wrap; a text wrapped by
+// hand at 80 characters is not) and this many lines high (more scroll).
+constexpr int kTextColumns = 90;
+constexpr int kTextLines = 30;
+
+// The lines a box of values, one a line, shows when its template gives none;
+// more scroll.
+constexpr int kValueListLines = 5;
 
 // A dialog that ends with Cancel (2) when closed by Escape or the title bar.
 class TemplateDialog final : public QDialog {
@@ -48,23 +63,146 @@ class TemplateDialog final : public QDialog {
 };
 
 // Reports the focus the user gives (click, Tab, a test's explicit focus), not
-// the focus a window gets back when it becomes active again.
+// the focus a window gets back when it becomes active again. A click gives
+// the focus before the box sees the click; when the focus callback placed the
+// caret, the click must not move it elsewhere, so it is not passed on.
 class FocusWatcher final : public QObject {
  public:
-  FocusWatcher(QObject* parent, std::function<void()> gained) : QObject(parent), gained_(std::move(gained)) {}
+  // `gained` returns whether the caret was placed in answer.
+  FocusWatcher(QObject* parent, std::function<bool()> gained) : QObject(parent), gained_(std::move(gained)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusIn) {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) gained_();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        const bool placed = gained_();
+        caret_kept_ = placed && reason == Qt::MouseFocusReason;
+      }
+    } else if (event->type() == QEvent::MouseButtonPress && caret_kept_) {
+      caret_kept_ = false;
+      return true;
+    } else if (event->type() == QEvent::FocusOut) {
+      caret_kept_ = false;
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  std::function<void()> gained_;
+  std::function<bool()> gained_;
+  bool caret_kept_ = false;
 };
+
+// In a box that holds one value, Enter presses the dialog's default button
+// instead of breaking the line.
+class EnterPressesDefault final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return QObject::eventFilter(watched, event);
+    const auto buttons = static_cast<QWidget*>(watched)->window()->findChildren<QPushButton*>();
+    const auto found = std::find_if(buttons.begin(), buttons.end(), [](const QPushButton* button) {
+      return button->isDefault() && button->isVisible() && button->isEnabled();
+    });
+    if (found != buttons.end()) (*found)->click();
+    return true;
+  }
+};
+
+// A key pressed in a list presses a push button of its dialog.
+class KeyPressesButton final : public QObject {
+ public:
+  KeyPressesButton(QObject* parent, int key, std::function<void()> press)
+      : QObject(parent), key_(key), press_(std::move(press)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == key_) {
+      press_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  int key_;
+  std::function<void()> press_;
+};
+
+// A multi-line box whose opening size follows its text. Without Q_OBJECT it
+// is a QPlainTextEdit to everything that looks for one.
+class TextBox final : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+  void set_size_hint(QSize hint) {
+    hint_ = hint;
+    updateGeometry();
+  }
+  QSize sizeHint() const override { return hint_.isValid() ? hint_ : QPlainTextEdit::sizeHint(); }
+
+ private:
+  QSize hint_;
+};
+
+// How high `text` is when wrapped at `width` pixels as the box wraps it: at
+// word boundaries, or anywhere in a word longer than a line.
+qreal wrapped_height(const QString& text, const QFont& font, qreal width) {
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  qreal height = 0;
+  for (const auto& paragraph : text.split(QLatin1Char('\n'))) {
+    QTextLayout layout(paragraph, font);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      height += line.height();
+    }
+    layout.endLayout();
+  }
+  return height;
+}
+
+// The size at which a read-only multi-line edit shows its whole text: as wide
+// as its longest line, so that a text wrapped by hand keeps its lines, up to
+// kTextColumns; as high as its lines, up to kTextLines, beyond which it
+// scrolls; at least `lines` high.
+struct TextFit {
+  QSize size;
+  bool scrolls = false;
+};
+
+TextFit fit_for_text(const QPlainTextEdit& edit, int lines) {
+  const QFontMetrics metrics(edit.font());
+  const QString text = edit.toPlainText();
+  int longest = 0;
+  for (const auto& line : text.split(QLatin1Char('\n'))) longest = std::max(longest, metrics.horizontalAdvance(line));
+  const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+  // a character to spare, so that a longest line is never wrapped
+  const int text_width = std::min(longest, kTextColumns * digit) + digit;
+  const qreal height = wrapped_height(text, edit.font(), text_width);
+  const int least = std::max(lines, 1) * metrics.lineSpacing();
+  const int most = std::max(lines, kTextLines) * metrics.lineSpacing();
+  const bool scrolls = height > most;
+  const int text_height = std::clamp(static_cast<int>(std::ceil(height)), least, most);
+  const int margins = static_cast<int>(std::ceil(2 * edit.document()->documentMargin())) + 2 * edit.frameWidth();
+  const int scroll_bar = scrolls ? edit.verticalScrollBar()->sizeHint().width() : 0;
+  // a line to spare, for the box's own rounding of line heights
+  return {{text_width + margins + scroll_bar, text_height + metrics.lineSpacing() + margins}, scrolls};
+}
+
+// A box that shows its whole text has no scroll bar: one shown while the box
+// is laid out would narrow it and wrap the lines it was made wide for.
+void fit_to_text(QPlainTextEdit& edit, int lines) {
+  const TextFit fit = fit_for_text(edit, lines);
+  edit.setMinimumSize(fit.size);
+  if (auto* box = dynamic_cast<TextBox*>(&edit)) box->set_size_hint(fit.size);
+  edit.setVerticalScrollBarPolicy(fit.scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
 
 // A set of lambdas called as one, each taking the widget kind it handles.
 template <typename... Lambdas>
@@ -99,20 +237,39 @@ QWidget* make_static(const ControlTemplate&, const QString& caption) {
   return label;
 }
 
+// Read-only boxes are no tab stops: Tab goes from value to value, and a click
+// still lets the user select and copy their text.
 QWidget* make_edit(const ControlTemplate& control, const QString& caption) {
+  if (control.label && control.read_only && !control.multi_line) {
+    auto* label = new QLabel(caption);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+  }
   if (control.multi_line) {
-    auto* edit = new QPlainTextEdit(caption);
+    auto* edit = new TextBox(caption);
     edit->setReadOnly(control.read_only);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    if (control.lines > 0) {
+    // a tab is never a value: Tab and Shift+Tab move on
+    edit->setTabChangesFocus(true);
+    if (control.read_only) {
+      edit->setFocusPolicy(Qt::ClickFocus);
+      fit_to_text(*edit, control.lines);
+    } else {
       const int margins = static_cast<int>(2 * (edit->document()->documentMargin() + edit->frameWidth()));
-      edit->setFixedHeight(control.lines * edit->fontMetrics().lineSpacing() + margins);
+      const int lines = control.lines > 0 ? control.lines : kValueListLines;
+      edit->setFixedHeight(lines * edit->fontMetrics().lineSpacing() + margins);
     }
+    if (control.one_value) edit->installEventFilter(new EnterPressesDefault(edit));
     return edit;
   }
   auto* edit = new QLineEdit(caption);
   edit->setReadOnly(control.read_only);
   edit->setMinimumWidth(control.read_only ? kDescriptionWidth : kEditWidth);
+  if (control.read_only) {
+    edit->setFocusPolicy(Qt::ClickFocus);
+    edit->setToolTip(caption);
+  }
   return edit;
 }
 
@@ -149,8 +306,12 @@ QWidget* make_list_box(const ControlTemplate& control, const QString&) {
 
 QWidget* make_scroll_bar(const ControlTemplate&, const QString&) { return new QScrollBar(Qt::Horizontal); }
 
+// Every tab shows its whole caption, and the control is as wide as its tabs.
 QWidget* make_tab_control(const ControlTemplate& control, const QString&) {
   auto* tabs = new QTabWidget;
+  tabs->setUsesScrollButtons(false);
+  tabs->setElideMode(Qt::ElideNone);
+  tabs->tabBar()->setExpanding(false);
   for (const auto& item : control.items) tabs->addTab(new QWidget, from_bytes(item));
   return tabs;
 }
@@ -189,6 +350,32 @@ QWidget* make_widget(const ControlTemplate& control) {
   return widget;
 }
 
+// Statics and caption boxes, and the read-only texts that ask for a value
+// (the template dialog's prompt).
+bool is_caption(const ControlTemplate& control) {
+  return control.kind == ControlKind::Static ||
+         (control.kind == ControlKind::Edit && (control.label || (control.read_only && control.multi_line)));
+}
+
+QString caption_text(const QWidget* caption) {
+  if (const auto* label = qobject_cast<const QLabel*>(caption)) return label->text().simplified();
+  if (const auto* edit = qobject_cast<const QPlainTextEdit*>(caption)) return edit->toPlainText().simplified();
+  return {};
+}
+
+bool takes_input(const ControlTemplate& control) {
+  switch (control.kind) {
+    case ControlKind::Edit:
+      return !control.label && !control.hidden;
+    case ControlKind::DropDownList:
+    case ControlKind::DropDownCombo:
+    case ControlKind::ListBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 QtDialog::QtDialog(const DialogTemplate& dialog_template, QWidget* owner, const std::atomic<bool>& stopping)
@@ -211,6 +398,7 @@ void QtDialog::build(const DialogTemplate& dialog_template) {
   auto* grid = new QGridLayout(dialog_);
   std::map<int, QGridLayout*> group_grids;
   std::map<int, QButtonGroup*> radio_groups;
+  std::vector<std::pair<const ControlTemplate*, QWidget*>> built;
   for (const auto& control : dialog_template.controls) {
     QWidget* widget = make_widget(control);
     QGridLayout* target = grid;
@@ -224,16 +412,75 @@ void QtDialog::build(const DialogTemplate& dialog_template) {
     }
     if (control.hidden) widget->hide();
     if (control.id != -1) controls_[control.id] = widget;
+    if (control.id != -1 && control.lines > 0) lines_[control.id] = control.lines;
+    built.emplace_back(&control, widget);
     connect_events(control, widget);
+  }
+  caption_controls(built);
+}
+
+// A control's caption is what stands before it on its row (a field's
+// columns, variable and format), else the text on the row above over its
+// column (a root box's question), else its group box's title.
+void QtDialog::caption_controls(const std::vector<std::pair<const ControlTemplate*, QWidget*>>& built) {
+  for (const auto& [control, widget] : built) {
+    if (!takes_input(*control)) continue;
+    Captioned captioned{widget, {}, nullptr};
+    for (const auto& [other, other_widget] : built) {
+      if (!is_caption(*other) || other->parent != control->parent) continue;
+      if (other->row == control->row && other->column < control->column) {
+        captioned.labels.push_back(other_widget);
+      }
+    }
+    if (captioned.labels.empty()) {
+      for (const auto& [other, other_widget] : built) {
+        if (is_caption(*other) && other->parent == control->parent && other->row == control->row - 1 &&
+            other->column <= control->column && control->column < other->column + other->column_span) {
+          captioned.labels.push_back(other_widget);
+        }
+      }
+    }
+    for (const auto& [other, other_widget] : built) {
+      if (other->kind == ControlKind::GroupBox && other->id == control->parent && control->parent != 0) {
+        captioned.group = static_cast<QGroupBox*>(other_widget);
+      }
+    }
+    // a read-only box is named too, but a label stands for the value only
+    auto* last = captioned.labels.empty() ? nullptr : qobject_cast<QLabel*>(captioned.labels.back());
+    if (last && !control->read_only) last->setBuddy(widget);
+    captioned_.push_back(std::move(captioned));
+  }
+  name_captioned();
+}
+
+void QtDialog::name_captioned() {
+  for (const auto& captioned : captioned_) {
+    QStringList texts;
+    for (const QWidget* label : captioned.labels) {
+      const QString text = caption_text(label);
+      if (!text.isEmpty()) texts << text;
+    }
+    if (texts.isEmpty() && captioned.group) texts << captioned.group->title().simplified();
+    captioned.control->setAccessibleName(texts.join(QLatin1Char(' ')));
   }
 }
 
 void QtDialog::connect_events(const ControlTemplate& control, QWidget* widget) {
   const int id = control.id;
-  auto on_focus = [this, id] { fire(id, Event::FocusGain); };
+  auto on_focus = [this, id] {
+    caret_placed_ = 0;
+    fire(id, Event::FocusGain);
+    return caret_placed_ == id;
+  };
   switch (control.kind) {
     case ControlKind::Edit:
-      widget->installEventFilter(new FocusWatcher(widget, on_focus));
+      if (qobject_cast<QLabel*>(widget)) break;
+      {
+        // a multi-line box gets the focus, its viewport the click
+        auto* watcher = new FocusWatcher(widget, on_focus);
+        widget->installEventFilter(watcher);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->viewport()->installEventFilter(watcher);
+      }
       if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         QObject::connect(line, &QLineEdit::textEdited, dialog_, [this, id] { user_typed(id); });
       } else {
@@ -266,10 +513,17 @@ void QtDialog::connect_events(const ControlTemplate& control, QWidget* widget) {
       }
       break;
     }
-    case ControlKind::ListBox:
-      QObject::connect(static_cast<QListWidget*>(widget), &QListWidget::currentRowChanged, dialog_,
-                       [this, id] { fire(id, Event::SelectionChange); });
+    case ControlKind::ListBox: {
+      auto* list = static_cast<QListWidget*>(widget);
+      QObject::connect(list, &QListWidget::currentRowChanged, dialog_, [this, id] { fire(id, Event::SelectionChange); });
+      if (const int button = control.double_click) {
+        QObject::connect(list, &QListWidget::itemDoubleClicked, dialog_, [this, button] { press(button); });
+      }
+      if (const int button = control.delete_key) {
+        list->installEventFilter(new KeyPressesButton(list, Qt::Key_Delete, [this, button] { press(button); }));
+      }
       break;
+    }
     case ControlKind::ScrollBar:
       QObject::connect(static_cast<QScrollBar*>(widget), &QScrollBar::valueChanged, dialog_,
                        [this, id] { fire(id, Event::ScrollChange); });
@@ -282,6 +536,16 @@ void QtDialog::connect_events(const ControlTemplate& control, QWidget* widget) {
     case ControlKind::GroupBox:
       break;
   }
+}
+
+int QtDialog::lines_of(int control_id) const {
+  auto it = lines_.find(control_id);
+  return it == lines_.end() ? 0 : it->second;
+}
+
+void QtDialog::press(int button_id) {
+  auto* button = qobject_cast<QPushButton*>(find(button_id));
+  if (button && button->isEnabled()) button->click();
 }
 
 QWidget* QtDialog::find(int control_id) const {
@@ -350,13 +614,31 @@ void QtDialog::set_text(int control_id, std::string_view text) {
   const QString value = from_bytes(text);
   with_control<QLabel, QLineEdit, QPlainTextEdit, QAbstractButton, QGroupBox, QComboBox, QListWidget>(
       control_id, Overloaded{
-          [&](QLabel& label) { label.setText(value); },
+          [&](QLabel& label) {
+            label.setText(value);
+            name_captioned();
+          },
           [&](QLineEdit& line) {
             line.setText(value);
-            // a description reads from its start, not from where typing would go on
-            if (line.isReadOnly()) line.setCursorPosition(0);
+            // a description reads from its start, not from where typing would
+            // go on; its tooltip shows it whole
+            if (line.isReadOnly()) {
+              line.setCursorPosition(0);
+              line.setToolTip(value);
+            }
           },
-          [&](QPlainTextEdit& edit) { edit.setPlainText(value); },
+          [&](QPlainTextEdit& edit) {
+            edit.setPlainText(value);
+            // the text a dialog opens with is shown whole; later texts wrap
+            // in the box as it is, so that an open dialog does not jump
+            if (!edit.isReadOnly()) return;
+            name_captioned();
+            if (edit.window()->isVisible()) {
+              edit.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            } else {
+              fit_to_text(edit, lines_of(control_id));
+            }
+          },
           [&](QAbstractButton& button) { button.setText(value); },
           [&](QGroupBox& group) { group.setTitle(value); },
           [&](QComboBox& combo) {
@@ -413,6 +695,7 @@ void QtDialog::set_text_limit(int control_id, int limit) {
 }
 
 void QtDialog::set_caret(int control_id, int position) {
+  on_gui([&] { caret_placed_ = control_id; });
   with_control<QLineEdit, QPlainTextEdit>(control_id, Overloaded{
       [&](QLineEdit& line) { line.setCursorPosition(position - 1); },
       [&](QPlainTextEdit& edit) {

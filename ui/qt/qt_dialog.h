@@ -8,9 +8,12 @@
 #include <QPointer>
 #include <atomic>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "ui/services.h"
 
+class QGroupBox;
 class QWidget;
 
 namespace tarnex::ui {
@@ -52,7 +55,23 @@ class QtDialog final : public Dialog {
   QDialog* widget() const { return dialog_; }
 
  private:
+  // An input control, with the labels or texts and the group box that
+  // caption it.
+  struct Captioned {
+    QWidget* control;
+    std::vector<QWidget*> labels;
+    QGroupBox* group;
+  };
+
   void build(const DialogTemplate& dialog_template);
+  // Gives each input control its caption as its accessible name and buddy.
+  void caption_controls(const std::vector<std::pair<const ControlTemplate*, QWidget*>>& built);
+  // Names the captioned controls again after a caption changed.
+  void name_captioned();
+  // Clicks a push button as the user would.
+  void press(int button_id);
+  // The visible lines the template gives a control, 0 when none.
+  int lines_of(int control_id) const;
   void connect_events(const ControlTemplate& control, QWidget* widget);
   QWidget* find(int control_id) const;
   // Calls `change` on the window thread with control `control_id` as the
@@ -72,8 +91,13 @@ class QtDialog final : public Dialog {
   QPointer<QDialog> dialog_;
   const std::atomic<bool>& stopping_;
   std::map<int, QWidget*> controls_;
+  std::map<int, int> lines_;
+  std::vector<Captioned> captioned_;
   std::map<int, int> limits_;
   std::map<std::pair<int, Event>, Callback> callbacks_;
+  // The control whose caret the program placed last, so that a click that
+  // gives a box the focus keeps the caret its focus callback placed.
+  int caret_placed_ = 0;
   bool ended_early_ = false;
   int early_result_ = kCancel;
 };

@@ -4,17 +4,27 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QScrollBar>
+#include <QSpacerItem>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 
@@ -29,6 +39,58 @@ namespace {
 // The text window is redrawn from the model at most this often, so that a
 // model program printing fast cannot starve the menus.
 constexpr int kRefreshMilliseconds = 50;
+
+// The status bar counts a run's time in seconds, and shows how a run ended
+// for this long.
+constexpr int kRunClockMilliseconds = 1000;
+constexpr int kRunEndShownMilliseconds = 8000;
+
+// The desktop's opener says at once when no application is registered for a
+// file or address; one it runs in its own foreground keeps it running, which
+// counts as opened once this wait is over.
+constexpr int kOpenerVerdictMilliseconds = 2000;
+
+// Room beside a window title for the title bar's icon and buttons.
+constexpr int kTitleBarButtons = 160;
+
+// "1:05", or "1:02:05" from an hour on.
+QString duration(qint64 milliseconds) {
+  const qint64 seconds = milliseconds / 1000;
+  const auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+  if (seconds >= 3600) return QStringLiteral("%1:%2:%3").arg(seconds / 3600).arg(two(seconds / 60 % 60), two(seconds % 60));
+  return QStringLiteral("%1:%2").arg(seconds / 60).arg(two(seconds % 60));
+}
+
+// Opens a document or address through the desktop's opener, waiting for its
+// verdict as long as kOpenerVerdictMilliseconds; true when it opened.
+bool open_with_desktop(const QUrl& url) {
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+  // Not owned by anything: an application the opener keeps in its foreground
+  // outlives Tarnex instead of being ended with it.
+  auto* process = new QProcess;
+  process->setStandardInputFile(QProcess::nullDevice());
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
+  process->start(opener, {url.isLocalFile() ? url.toLocalFile() : url.toString()});
+  if (!process->waitForStarted()) {
+    delete process;
+    return false;
+  }
+  QEventLoop verdict;
+  QTimer::singleShot(kOpenerVerdictMilliseconds, &verdict, &QEventLoop::quit);
+  QObject::connect(process, &QProcess::finished, &verdict, &QEventLoop::quit);
+  // The window keeps painting; the user's input waits for the verdict.
+  verdict.exec(QEventLoop::ExcludeUserInputEvents);
+  if (process->state() != QProcess::NotRunning) {
+    // it ends later, through the event loop, which then releases it
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return true;
+  }
+  const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+  delete process;
+  return opened;
+}
 
 // "*.DAT" matches basin.dat and Basin.Dat too: each letter becomes a set of
 // both cases. "*.*" is every file, names without a dot included.
@@ -54,7 +116,7 @@ class QtUi::Frame final : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
-    if (ui_.close_enabled()) ui_.exit_program(0);
+    ui_.close_clicked();
   }
 
  private:
@@ -74,6 +136,13 @@ QtUi::QtUi() {
   sub->showMaximized();
   frame_->setCentralWidget(area);
   frame_->setStatusBar(new QStatusBar);
+  run_status_ = new QLabel;
+  run_status_->setObjectName(QStringLiteral("runstatus"));
+  frame_->statusBar()->addWidget(run_status_, 1);
+  run_clock_ = new QTimer(frame_);
+  run_clock_->setInterval(kRunClockMilliseconds);
+  QObject::connect(run_clock_, &QTimer::timeout, frame_, [this] { show_run_time(); });
+  run_time_ = std::make_unique<QElapsedTimer>();
   frame_->resize(900, 640);
   refresh_timer_ = new QTimer(frame_);
   refresh_timer_->setInterval(kRefreshMilliseconds);
@@ -89,18 +158,69 @@ QMainWindow* QtUi::main_window() const { return frame_; }
 void QtUi::show() { frame_->show(); }
 
 void QtUi::refresh_text() {
-  const auto version = text_.version();
-  if (version == shown_version_) return;
-  shown_version_ = version;
-  QString shown;
-  bool first = true;
-  for (const auto& row : text_.rows()) {
-    if (!first) shown += QLatin1Char('\n');
-    shown += from_bytes(row);
-    first = false;
+  const auto snapshot = text_.snapshot();
+  if (snapshot.version == shown_version_) return;
+  shown_version_ = snapshot.version;
+  std::vector<QString> rows;
+  rows.reserve(snapshot.rows.size());
+  for (const auto& row : snapshot.rows) rows.push_back(from_bytes(row));
+  const auto gone = static_cast<std::size_t>(snapshot.dropped - shown_dropped_);
+  shown_dropped_ = snapshot.dropped;
+  // The rows from `from` on, one line each.
+  const auto joined = [&rows](std::size_t from) {
+    QStringList lines;
+    for (std::size_t r = from; r < rows.size(); ++r) lines << rows[r];
+    return lines.join(QLatin1Char('\n'));
+  };
+
+  QScrollBar* bar = view_->verticalScrollBar();
+  const bool following = bar->value() == bar->maximum();
+  const int first_shown = bar->value();
+  // Edits through a cursor of their own leave the view's selection on the
+  // text it covers. The document holds one block for each shown row.
+  QTextCursor edit(view_->document());
+  edit.beginEditBlock();
+  if (gone >= shown_rows_.size()) {
+    edit.select(QTextCursor::Document);
+    edit.insertText(joined(0));
+  } else {
+    if (gone > 0) {
+      edit.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, static_cast<int>(gone));
+      edit.removeSelectedText();
+      shown_rows_.erase(shown_rows_.begin(), shown_rows_.begin() + static_cast<std::ptrdiff_t>(gone));
+    }
+    std::size_t same = 0;
+    while (same < shown_rows_.size() && same < rows.size() && shown_rows_[same] == rows[same]) ++same;
+    std::size_t from = same;  // the first row not yet in the document
+    if (same < shown_rows_.size()) {
+      const int block = view_->document()->findBlockByNumber(static_cast<int>(same)).position();
+      if (same + 1 == shown_rows_.size() && same < rows.size() && rows[same].startsWith(shown_rows_[same])) {
+        // the last row goes on
+        edit.movePosition(QTextCursor::End);
+        edit.insertText(rows[same].mid(shown_rows_[same].size()));
+        from = same + 1;
+      } else if (same < rows.size()) {
+        // a row was written over: it and the rows below it are shown anew
+        edit.setPosition(block);
+        edit.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        edit.insertText(joined(same));
+        from = rows.size();
+      } else {
+        // rows left the bottom, with the line breaks before them
+        edit.setPosition(block - 1);
+        edit.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        edit.removeSelectedText();
+      }
+    }
+    if (from < rows.size()) {
+      edit.movePosition(QTextCursor::End);
+      edit.insertText(QLatin1Char('\n') + joined(from));
+    }
   }
-  view_->setPlainText(shown);
-  view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
+  edit.endEditBlock();
+  shown_rows_ = std::move(rows);
+  // As terminals do: the view follows the end only while it is at the end.
+  bar->setValue(following ? bar->maximum() : std::max(0, first_shown - static_cast<int>(gone)));
 }
 
 void QtUi::set_frame_title(std::string_view title) {
@@ -167,6 +287,55 @@ void QtUi::set_menu_item_enabled(std::string_view routine_name, bool enabled) {
 
 void QtUi::set_close_enabled(bool enabled) { close_enabled_ = enabled; }
 
+void QtUi::set_close_refusal(std::function<void()> refusal) {
+  on_gui([&] { close_refusal_ = std::move(refusal); });
+}
+
+void QtUi::close_clicked() {
+  if (close_enabled_) {
+    exit_program(0);
+  } else if (close_refusal_) {
+    close_refusal_();
+  }
+}
+
+void QtUi::show_run_started(std::string_view program, std::string_view roots) {
+  on_gui([&] {
+    ++run_number_;
+    run_program_ = from_bytes(program);
+    run_roots_ = from_bytes(roots);
+    run_time_->start();
+    run_clock_->start();
+    show_run_time();
+  });
+}
+
+void QtUi::show_run_time() {
+  const QString roots = run_roots_.isEmpty() ? QString() : QStringLiteral(" (roots %1)").arg(run_roots_);
+  run_status_->setText(QStringLiteral("Running %1%2: %3").arg(run_program_, roots, duration(run_time_->elapsed())));
+}
+
+void QtUi::show_run_ended(RunEnd end, int exit_code) {
+  on_gui([&] {
+    run_clock_->stop();
+    const QString ran = duration(run_time_->isValid() ? run_time_->elapsed() : 0);
+    switch (end) {
+      case RunEnd::Exited:
+        run_status_->setText(QStringLiteral("%1 ended with exit code %2 after %3").arg(run_program_).arg(exit_code).arg(ran));
+        break;
+      case RunEnd::Terminated:
+        run_status_->setText(QStringLiteral("%1 terminated after %2").arg(run_program_, ran));
+        break;
+      case RunEnd::NotStarted:
+        run_status_->setText(QStringLiteral("%1 could not be started").arg(run_program_));
+        break;
+    }
+    QTimer::singleShot(kRunEndShownMilliseconds, run_status_, [this, run = run_number_] {
+      if (run == run_number_) run_status_->clear();
+    });
+  });
+}
+
 void QtUi::set_about_text(std::string_view text) {
   on_gui([&] { about_text_ = text; });
 }
@@ -174,7 +343,16 @@ void QtUi::set_about_text(std::string_view text) {
 void QtUi::show_about() {
   on_gui([&] {
     if (stopping_) return;
-    QMessageBox::about(frame_, QStringLiteral("About Tarnex"), from_bytes(about_text_));
+    const QString title = QStringLiteral("About Tarnex");
+    QMessageBox box(QMessageBox::Information, title, from_bytes(about_text_), QMessageBox::Ok, frame_);
+    box.setObjectName(QStringLiteral("aboutbox"));
+    // A box as narrow as its two short lines would cut its own title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+      const int width = box.fontMetrics().horizontalAdvance(title) + kTitleBarButtons;
+      grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                    grid->columnCount());
+    }
+    box.exec();
   });
 }
 
@@ -229,7 +407,7 @@ int QtUi::shell_open(std::string_view target) {
   constexpr int kNoApplication = 31;
   return on_gui([&] {
     const QUrl url = QUrl::fromUserInput(from_bytes(target), QString(), QUrl::AssumeLocalFile);
-    return QDesktopServices::openUrl(url) ? kOpened : kNoApplication;
+    return open_with_desktop(url) ? kOpened : kNoApplication;
   });
 }
 

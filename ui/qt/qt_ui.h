@@ -4,10 +4,12 @@
 // and web addresses, and dialogs built from their templates.
 
 #include <QPointer>
+#include <QString>
 #include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -15,6 +17,8 @@
 #include "ui/services.h"
 
 class QAction;
+class QElapsedTimer;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QPlainTextEdit;
@@ -40,8 +44,11 @@ class QtUi final : public Ui {
   // An unknown name is logged as a warning and changes nothing.
   void set_menu_item_enabled(std::string_view routine_name, bool enabled) override;
   void set_close_enabled(bool enabled) override;
+  void set_close_refusal(std::function<void()> refusal) override;
   void set_about_text(std::string_view text) override;
   void show_about() override;
+  void show_run_started(std::string_view program, std::string_view roots) override;
+  void show_run_ended(RunEnd end, int exit_code) override;
   void message_box(std::string_view text, std::string_view title) override;
   std::optional<std::string> open_file(const std::vector<std::pair<std::string, std::string>>& filter,
                                        std::string_view title, std::string_view initial) override;
@@ -62,11 +69,18 @@ class QtUi final : public Ui {
   // From now on no dialog or message box runs, and those open are closed.
   void shut_down();
   bool close_enabled() const { return close_enabled_; }
-  // Redraws the text window from the text model at once.
+  // Brings the text window up to the text model at once: what is new is
+  // appended, a view scrolled to the end follows it, and a view scrolled up
+  // or holding a selection keeps them.
   void refresh_text();
+  // What the frame's close button does.
+  void close_clicked();
 
  private:
   class Frame;
+
+  // The status bar's text of the run now going on.
+  void show_run_time();
 
   TextModel text_;
   TemplateLibrary templates_;
@@ -74,6 +88,18 @@ class QtUi final : public Ui {
   QPlainTextEdit* view_ = nullptr;
   QTimer* refresh_timer_ = nullptr;
   std::uint64_t shown_version_ = 0;
+  // The rows the text window shows, and the model's count of rows dropped
+  // from the top when they were taken.
+  std::vector<QString> shown_rows_;
+  std::uint64_t shown_dropped_ = 0;
+  QLabel* run_status_ = nullptr;
+  QTimer* run_clock_ = nullptr;
+  std::unique_ptr<QElapsedTimer> run_time_;
+  QString run_program_, run_roots_;
+  // Counts the runs, so that an old run's end no longer clears the status
+  // of a newer one.
+  std::uint64_t run_number_ = 0;
+  std::function<void()> close_refusal_;
   QMenu* last_menu_ = nullptr;
   // Each item by the name of its routine, which is also its objectName.
   std::map<std::string, QAction*, std::less<>> items_;
