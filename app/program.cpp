@@ -6,12 +6,16 @@
 
 #include "shell/running_program.h"
 #include "shell/tarnex.h"
+#include "ui/qt/history_settings.h"
 
 namespace tarnex {
 
 Program::~Program() { stop(); }
 
 void Program::start() {
+  const auto history = ui::load_history_settings();
+  state_.history.set_keeping(history.keeping);
+  state_.history.set_limits(history.limits);
   ui_.show();
   loop_ = std::thread([this] {
     start_up(state_, ui_, std::filesystem::current_path().string());

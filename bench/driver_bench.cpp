@@ -1,8 +1,9 @@
 // Measures the console child driver: what a whole MOR then ORB request costs
 // beyond the model programs themselves, how fast a flood of model output
-// passes through it into the window model beside plain reads of the same
-// output, and how soon a question is answered once it has arrived. Each
-// figure is the median of several runs, as other programs share the machine.
+// passes through it into the window model, with and without its transcript,
+// beside plain reads of the same output, and how soon a question is answered
+// once it has arrived. Each figure is the median of several runs, as other
+// programs share the machine. Transcripts go to a scratch state directory.
 //
 //   tarnex-driver-bench [MEBIBYTES] [RUNS]     (default 50 and 5)
 
@@ -24,6 +25,7 @@
 #include "latency_probe.h"
 #include "process/process.h"
 #include "run/qarn.h"
+#include "shell/run_transcript.h"
 #include "shell/tarnex.h"
 #include "ui/headless/headless_ui.h"
 
@@ -36,14 +38,15 @@ using Clock = std::chrono::steady_clock;
 
 double seconds_since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-// A fresh current directory for the model program, removed at the end.
+// A fresh directory, removed at the end; the model program's is made the
+// current directory.
 class ScratchDirectory {
  public:
-  ScratchDirectory() {
+  explicit ScratchDirectory(bool current = true) {
     std::string pattern = (fs::temp_directory_path() / "tarnex-bench-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) std::exit(1);
     path_ = pattern;
-    fs::current_path(path_);
+    if (current) fs::current_path(path_);
   }
   ~ScratchDirectory() {
     std::error_code ignored;
@@ -157,8 +160,9 @@ void report_overhead(const fs::path& directory, int runs) {
 }
 
 // The same output through the driver into the window model, with the
-// program's waits except the settling before Enter at the very end.
-Measured through_driver(std::size_t bytes, long& writes) {
+// program's waits except the settling before Enter at the very end; with
+// `kept` also into its transcript, as the shell keeps it.
+Measured through_driver(std::size_t bytes, long& writes, bool kept) {
   ui::HeadlessUi ui;
   State state;
   start_up(state, ui, fs::current_path().string());
@@ -166,7 +170,14 @@ Measured through_driver(std::size_t bytes, long& writes) {
   ui.text().set_change_listener([&changes] { ++changes; });
   const CpuClock cpu;
   const auto start = Clock::now();
-  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, kMorRun, Pacing{.settle = 0ms});
+  if (kept) {
+    RunTranscript transcript(state.history, state.run_settings, ui, kMorRun, kMorOrbDialog);
+    QARN(state.running, state.run_settings, state.paths.executable_paths, ui, kMorRun, Pacing{.settle = 0ms},
+         &transcript);
+    transcript.finish(state.running);
+  } else {
+    QARN(state.running, state.run_settings, state.paths.executable_paths, ui, kMorRun, Pacing{.settle = 0ms});
+  }
   Measured measured{seconds_since(start), bytes};
   cpu.stop(measured);
   writes = changes;
@@ -187,29 +198,34 @@ Measured median_of(const std::vector<Measured>& runs) {
 
 void report_flood(const fs::path& program, long mebibytes, int runs) {
   ::setenv("STANDIN_MODE", ("flood:" + std::to_string(mebibytes)).c_str(), 1);
-  std::vector<Measured> plain_large, plain_small, driven;
-  long writes = 0;
+  std::vector<Measured> plain_large, plain_small, driven, driven_kept;
+  long writes = 0, writes_kept = 0;
   for (int run = 0; run < runs; ++run) {
     plain_large.push_back(run_directly(program, "\n\n\n\n", 65536));
     plain_small.push_back(run_directly(program, "\n\n\n\n", 511));
-    driven.push_back(through_driver(plain_large.back().bytes, writes));
+    driven.push_back(through_driver(plain_large.back().bytes, writes, false));
+    driven_kept.push_back(through_driver(plain_large.back().bytes, writes_kept, true));
   }
   ::unsetenv("STANDIN_MODE");
   const Measured large = median_of(plain_large);
   const Measured small = median_of(plain_small);
   const Measured through = median_of(driven);
+  const Measured kept = median_of(driven_kept);
   const std::size_t bytes = large.bytes;
 
   std::printf("drain, flood:%ld, %zu bytes of model output, median of %d\n", mebibytes, bytes, runs);
   std::printf("                                         wall time            CPU: reader   model\n");
   for (const auto& [name, m] : {std::pair{"plain read, 65536-byte reads      ", large},
                                 std::pair{"plain read, 511-byte reads        ", small},
-                                std::pair{"through the driver into the window", through}}) {
+                                std::pair{"through the driver into the window", through},
+                                std::pair{"the same with the run's transcript", kept}}) {
     std::printf("  %s %8.1f MiB/s %7.3f s        %7.3f s %7.3f s\n", name, mib_per_second(bytes, m.seconds),
                 m.seconds, m.reader_cpu, m.model_cpu);
   }
   std::printf("  driver time / plain read time       %8.2f x (511-byte reads: %.2f x)\n", through.seconds / large.seconds,
               through.seconds / small.seconds);
+  std::printf("  with the transcript / plain read    %8.2f x (511-byte reads: %.2f x)\n", kept.seconds / large.seconds,
+              kept.seconds / small.seconds);
   std::printf("  writes into the window model        %8ld, the view redraws at most every 50 ms: <= %.0f redraws\n",
               writes, through.seconds / 0.05 + 1);
 }
@@ -248,6 +264,9 @@ int main(int argc, char** argv) {
   if (fs::path(argv[0]).filename() == "MOR.exe") return tarnex::bench::run_latency_probe();
   const long mebibytes = argc > 1 ? std::atol(argv[1]) : 50;
   const int runs = std::max(argc > 2 ? std::atoi(argv[2]) : 5, 1);
+  // Every run's transcript goes here, never into the user's history.
+  const tarnex::bench::ScratchDirectory desktop(false);
+  ::setenv("XDG_STATE_HOME", desktop.path().c_str(), 1);
   tarnex::bench::ScratchDirectory directory;
   const fs::path program = directory.path() / "MOR.exe";
   fs::create_symlink(QARN_STANDIN_PATH, program);

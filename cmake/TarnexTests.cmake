@@ -1,6 +1,11 @@
 # One place sets the environment every test runs in: no display needed, a
-# C locale so that texts and sort orders do not depend on the machine.
-set(TARNEX_TEST_ENV "QT_QPA_PLATFORM=offscreen" "LANG=C.UTF-8" "LC_ALL=C.UTF-8")
+# C locale so that texts and sort orders do not depend on the machine, and
+# the desktop's state and settings directories in the build tree, so that no
+# test keeps its runs' transcripts in the user's history or reads the user's
+# settings. Tests that look at transcripts point XDG_STATE_HOME at a
+# directory of their own.
+set(TARNEX_TEST_ENV "QT_QPA_PLATFORM=offscreen" "LANG=C.UTF-8" "LC_ALL=C.UTF-8"
+    "XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-home/state" "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/config")
 
 # Each test case is a test of its own; a cross build's tests run through an
 # emulator that takes a second or so to start, so there each executable is

@@ -138,9 +138,9 @@ class ChildProcess {
 // What a program is started with besides its file.
 struct ChildStart {
   std::string program;  // the program file
-  // The child's standard input; none when null.
+  // The child's standard input; the null device when null.
   const PipeEnd* input = nullptr;
-  // The child's standard output and standard error; none when null.
+  // The child's standard output and standard error; the null device when null.
   const PipeEnd* output = nullptr;
   // Variables set on top of the environment Tarnex inherited.
   std::vector<std::pair<std::string, std::string>> environment = {};

@@ -59,12 +59,14 @@ std::vector<char*> pointers_to(std::vector<std::string>& texts) {
   return pointers;
 }
 
-// The child's stream `target` is the pipe end, or closed when there is none.
+// The child's stream `target` is the pipe end, or the null device when there
+// is none: a stream left closed would be taken by the first file the program
+// opens, and its console output would go into that file.
 void route(posix_spawn_file_actions_t& actions, const PipeEnd* end, int target) {
   if (end != nullptr && end->is_open()) {
     posix_spawn_file_actions_adddup2(&actions, descriptor(end->native()), target);
   } else {
-    posix_spawn_file_actions_addclose(&actions, target);
+    posix_spawn_file_actions_addopen(&actions, target, "/dev/null", target == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
   }
 }
 

@@ -100,10 +100,18 @@ std::wstring environment_block(const std::vector<std::pair<std::string, std::str
 
 // A copy of one of the child's pipe ends that the child can inherit, for as
 // long as the start takes: Tarnex's own handles are never inheritable.
+// Without a pipe end the child gets the null device, reading nothing and
+// writing into nothing, as on POSIX systems.
 class InheritableCopy {
  public:
-  explicit InheritableCopy(const PipeEnd* end) {
-    if (end == nullptr || !end->is_open()) return;
+  InheritableCopy(const PipeEnd* end, DWORD null_access) {
+    if (end == nullptr || !end->is_open()) {
+      SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+      copy_ = ::CreateFileW(L"NUL", null_access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (copy_ == INVALID_HANDLE_VALUE) copy_ = nullptr;
+      return;
+    }
     const HANDLE self = ::GetCurrentProcess();
     if (!::DuplicateHandle(self, handle_of(end->native()), self, &copy_, 0, TRUE, DUPLICATE_SAME_ACCESS)) copy_ = nullptr;
   }
@@ -296,8 +304,8 @@ std::shared_ptr<ChildProcess> start_child(const ChildStart& start) {
   std::wstring command_line = L"\"" + application + L"\"";
   std::wstring environment = environment_block(start.environment);
 
-  const InheritableCopy input(start.input);
-  const InheritableCopy output(start.output);
+  const InheritableCopy input(start.input, GENERIC_READ);
+  const InheritableCopy output(start.output, GENERIC_WRITE);
   std::vector<HANDLE> handed;
   for (HANDLE handle : {input.get(), output.get()}) {
     if (handle != nullptr) handed.push_back(handle);

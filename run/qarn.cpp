@@ -38,7 +38,7 @@ std::chrono::milliseconds till(Clock::time_point until) {
 class ConsoleRun {
  public:
   ConsoleRun(RunningChild& running, const RunSettings& settings, ui::Ui& ui, const ModelProgram& program, const Pacing& pacing, process::PipeEnd answers,
-             process::PipeEnd output, std::shared_ptr<process::ChildProcess> child)
+             process::PipeEnd output, std::shared_ptr<process::ChildProcess> child, RunObserver& observer)
       : running_(running),
         settings_(settings),
         ui_(ui),
@@ -46,7 +46,8 @@ class ConsoleRun {
         pacing_(pacing),
         answers_(std::move(answers)),
         output_(std::move(output)),
-        child_(std::move(child)) {}
+        child_(std::move(child)),
+        observer_(observer) {}
 
   void run() {
     child_->set_priority_class(Priority::Normal);
@@ -86,10 +87,12 @@ class ConsoleRun {
       const std::string_view bytes(chunk.data(), output_.read(chunk));
       child_->set_thread_priority(Priority::Normal);
       ui_.text().write(bytes);
+      observer_.shown(bytes);
       sliding_buffer_.append(bytes);
       waiting = output_.available();
       child_->set_thread_priority(waiting == 0 && active() ? Priority::AboveNormal : Priority::BelowNormal);
     }
+    observer_.drained();
   }
 
   void answer_one_prompt() {
@@ -97,7 +100,9 @@ class ConsoleRun {
     if (!answer) return;
     answers_.write(*answer);
     answers_.write("\n");
-    ui_.text().write("\n   " + *answer + "\n");
+    const std::string echo = "\n   " + *answer + "\n";
+    ui_.text().write(echo);
+    observer_.shown(echo);
   }
 
   // Enter goes once for each exit line the program prints, when its output
@@ -156,6 +161,7 @@ class ConsoleRun {
   process::PipeEnd answers_;
   process::PipeEnd output_;
   std::shared_ptr<process::ChildProcess> child_;
+  RunObserver& observer_;
   // Fresh for every run: the exit line of the previous program must not
   // make the driver press Enter for this one.
   SlidingBuffer sliding_buffer_;
@@ -171,7 +177,7 @@ class ConsoleRun {
 }  // namespace
 
 void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePaths& programs, ui::Ui& ui,
-          int run_code, const Pacing& pacing) {
+          int run_code, const Pacing& pacing, RunObserver* observer) {
   auto input = process::create_pipe();
   if (!input) ui.text().write_line("Creation of Input Pipe Failed");
   auto output = process::create_pipe();
@@ -188,6 +194,9 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
     return;
   }
   running.start(child);
+  RunObserver unobserved;
+  RunObserver& told = observer ? *observer : unobserved;
+  told.started();
   // The child's ends are the child's now; the driver keeps the other two.
   process::PipeEnd answers, output_end;
   if (input) {
@@ -198,7 +207,7 @@ void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePa
     output->write.close();
     output_end = std::move(output->read);
   }
-  ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child)).run();
+  ConsoleRun(running, settings, ui, *program, pacing, std::move(answers), std::move(output_end), std::move(child), told).run();
   // The run is over: its pipes close with ConsoleRun, so a helper still
   // printing after a Terminate finds no reader, and the child, ended by
   // itself or by Terminate, is released and reaped.

@@ -8,6 +8,7 @@
 
 #include "common/executable_paths.h"
 #include "common/running_child.h"
+#include "run/run_observer.h"
 #include "run/run_settings.h"
 #include "ui/services.h"
 
@@ -42,7 +43,8 @@ struct Pacing {
 // caller has set the pending command to the same code. While it runs,
 // `running.child()` is the child and its exit code is kStillActive;
 // afterwards it holds the program's exit code, or 0 when Terminate ended it.
+// `observer`, when given, is told of the run as it goes.
 void QARN(RunningChild& running, const RunSettings& settings, const ExecutablePaths& programs, ui::Ui& ui,
-          int run_code, const Pacing& pacing = {});
+          int run_code, const Pacing& pacing = {}, RunObserver* observer = nullptr);
 
 }  // namespace tarnex

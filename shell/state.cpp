@@ -1,6 +1,7 @@
 #include "shell/state.h"
 
 #include <chrono>
+#include <utility>
 
 namespace tarnex {
 
@@ -36,6 +37,22 @@ void State::request_stop() {
     stop = true;
   }
   wake_.notify_all();
+}
+
+void State::request_run_again(RunAgain again) {
+  const int code = again.dialog_code;
+  {
+    std::lock_guard lock(mutex_);
+    run_again_ = std::move(again);
+  }
+  post(code);
+}
+
+std::optional<State::RunAgain> State::take_run_again(int dialog_code) {
+  std::lock_guard lock(mutex_);
+  auto again = std::exchange(run_again_, std::nullopt);
+  if (again && again->dialog_code != dialog_code) return std::nullopt;
+  return again;
 }
 
 }  // namespace tarnex

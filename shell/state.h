@@ -8,10 +8,14 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 #include "common/command_codes.h"
 #include "common/paths.h"
 #include "common/running_child.h"
+#include "history/run_history.h"
+#include "run/run_answers.h"
 #include "run/run_settings.h"
 #include "tin/catalogue/tin_state.h"
 
@@ -28,6 +32,9 @@ struct State {
   tin::TinState tin;
   // The model program now running and its exit code.
   RunningChild running;
+  // The transcripts of the runs: where they go, how many, whether at all.
+  history::RunHistory history;
+
   // Set when the program ends; the command loop returns.
   std::atomic<bool> stop{false};
   // True while the command loop performs a command (a dialog or a run).
@@ -53,11 +60,24 @@ struct State {
   // Sets `stop` and wakes the command loop.
   void request_stop();
 
+  // A recorded run to open again in the dialog of `dialog_code`.
+  struct RunAgain {
+    int dialog_code;
+    int run_code;
+    std::vector<SettingAnswer> answers;
+  };
+  // Keeps the run for the command loop and posts its dialog's code.
+  void request_run_again(RunAgain again);
+  // The run kept for the dialog of `dialog_code`, if that is the one asked
+  // for; whichever dialog opens, the request is used up.
+  std::optional<RunAgain> take_run_again(int dialog_code);
+
  private:
   std::mutex mutex_;
   std::condition_variable wake_;
   std::uint64_t posts_ = 0;
   int last_posted_ = kIdle;
+  std::optional<RunAgain> run_again_;
 };
 
 }  // namespace tarnex

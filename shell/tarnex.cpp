@@ -6,11 +6,14 @@
 #include "base/file_system.h"
 #include "common/executable_paths.h"
 #include "run/qarn.h"
+#include "run/run_answers.h"
 #include "run/run_dialogs.h"
 #include "shell/banner.h"
 #include "shell/free_format.h"
+#include "shell/history_commands.h"
 #include "shell/menu_commands.h"
 #include "shell/run_status.h"
+#include "shell/run_transcript.h"
 #include "shell/running_program.h"
 #include "tin/editor/orben_file_name.h"
 
@@ -32,16 +35,19 @@ MenuRoutines menu_routines(State& state, ui::Ui& ui) {
       {"EXIT_TARNEX", [&state, &ui] { EXIT_TARNEX(state, ui); }},
       {"ABOUT_BOX", [&ui] { ui.show_about(); }},
       {"ORBEN_FILENAME", [&state, &ui] { tin::ORBEN_FILENAME(state.tin, state.paths, ui); }},
+      {"RUN_HISTORY", [&state, &ui] { RUN_HISTORY(state, ui); }},
   };
   add_menu_commands(routines, ui);
   return routines;
 }
 
-void run_model(State& state, ui::Ui& ui, int run_code) {
+void run_model(State& state, ui::Ui& ui, int run_code, int dialog_code, const Pacing& pacing) {
   state.pending_command = run_code;
   MENU_GRAYOUTS(state, ui);
   const auto status = report_run_start(state, ui, run_code);
-  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, run_code);
+  RunTranscript transcript(state.history, state.run_settings, ui, run_code, dialog_code);
+  QARN(state.running, state.run_settings, state.paths.executable_paths, ui, run_code, pacing, &transcript);
+  transcript.finish(state.running);
   report_run_end(state, ui, status);
   state.pending_command = kIdle;
   MENU_GRAYOUTS(state, ui);
@@ -52,8 +58,9 @@ CommandOperations command_operations(State& state, ui::Ui& ui) {
   CommandOperations operations{{kClearScreen, [&ui] { clear_screen(ui); }}};
   for (int dialog_code : {kMorOrbDialog, kMerlOrbDialog, kFlumDialog, kJornDialog}) {
     operations[dialog_code] = [&state, &ui, dialog_code] {
+      if (auto again = state.take_run_again(dialog_code)) apply_answers(again->run_code, again->answers, state.run_settings);
       run_dialog_operation(state.run_settings, state.paths, ui, dialog_code,
-                           [&state, &ui](int run_code) { run_model(state, ui, run_code); });
+                           [&state, &ui, dialog_code](int run_code) { run_model(state, ui, run_code, dialog_code); });
     };
   }
   return operations;

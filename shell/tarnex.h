@@ -6,6 +6,7 @@
 #include <map>
 #include <string_view>
 
+#include "run/qarn.h"
 #include "shell/menu_bar.h"
 #include "shell/state.h"
 #include "ui/services.h"
@@ -17,8 +18,9 @@ using CommandOperations = std::map<int, std::function<void()>>;
 // The routines the menu table binds, by name.
 MenuRoutines menu_routines(State& state, ui::Ui& ui);
 
-// Runs one model program to its end, the menus kept in step around it.
-void run_model(State& state, ui::Ui& ui, int run_code);
+// Runs one model program to its end, the menus kept in step around it and
+// its transcript kept; `dialog_code` is the run dialog it came from.
+void run_model(State& state, ui::Ui& ui, int run_code, int dialog_code = kIdle, const Pacing& pacing = {});
 
 // The operation the command loop performs for each command code.
 CommandOperations command_operations(State& state, ui::Ui& ui);

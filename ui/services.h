@@ -13,6 +13,8 @@
 
 #include "base/dialog_template.h"
 #include "base/text_model.h"
+#include "history/run_history.h"
+#include "history/transcript_reader.h"
 
 namespace tarnex::ui {
 
@@ -84,6 +86,16 @@ class Dialog {
   virtual void show_page(int tab_control_id, int tab_index, Dialog& page) = 0;
 };
 
+// What the History window works with; the shell fills it in.
+struct HistoryAccess {
+  // Where the transcripts are, the limits, the switch, the run now going.
+  history::RunHistory* runs = nullptr;
+  // Run again: the run's dialog opens filled with the run's roots and
+  // choices, for the user to begin. Returns why it cannot now; empty when it
+  // will.
+  std::function<std::string(const history::RunRecord&)> run_again;
+};
+
 // How a model run ended, for the status bar.
 enum class RunEnd {
   Exited,      // the program ended with its exit code
@@ -152,6 +164,13 @@ class Ui {
 
   // Ends the program with an exit code (the window closes without a prompt).
   virtual void exit_program(int code) = 0;
+
+  // The History window, listing the transcripts of the runs. Returns at
+  // once: the window stays open beside the main window.
+  virtual void show_history(HistoryAccess access) = 0;
+  // A lasting note in the status line that transcripts are not being kept,
+  // and why; empty removes it.
+  virtual void set_history_notice(std::string_view text) = 0;
 };
 
 }  // namespace tarnex::ui

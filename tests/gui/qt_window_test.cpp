@@ -66,7 +66,7 @@ class QtWindowTest : public QObject {
     QStringList titles;
     for (QAction* a : program->ui().main_window()->menuBar()->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{"QARN Files", "MS Programs", "&QARN Programs", "&HEC-DSSVue", "File Building Aids",
-                                  "Information", "&Exit"}));
+                                  "Information", "&Exit", "History"}));
     QAction* terminate = item("TERMINATE");
     auto* menu = qobject_cast<QMenu*>(terminate->parent());
     QVERIFY(menu);

@@ -200,6 +200,22 @@ TEST_F(Process, AWindowsChildStartsInTarnexsDirectoryInAJobWithTheAddedVariables
 #endif
 }
 
+TEST_F(Process, AChildWithoutPipesHasTheNullDeviceAsItsStreams) {
+  auto child = start_child({program("streams",
+                                    "streams=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)\n"
+                                    "read=$(wc -c < /proc/$$/fd/0)\n"
+                                    "echo \"$streams $read\" > streams.txt\n",
+                                    "streams streams.txt")});
+  ASSERT_TRUE(child);
+  EXPECT_EQ(ended(*child), 0);
+#ifdef _WIN32
+  // NUL is a character device there.
+  EXPECT_EQ(dir.read("streams.txt"), "char char char 0\n");
+#else
+  EXPECT_EQ(dir.read("streams.txt"), "/dev/null\n/dev/null\n/dev/null 0\n");
+#endif
+}
+
 TEST_F(Process, TheExitCodeIsStillActiveUntilTheChildEnds) {
   struct Case {
     const char* body;

@@ -14,10 +14,10 @@ namespace {
 
 TEST(MenuCommands, BindTheirItemsOfTheMenuTable) {
   // Bound elsewhere: the run items, Terminate, the TIN editor, Clear Screen,
-  // Exit and the about box.
+  // Exit, the about box and the History window.
   const std::set<std::string> elsewhere = {"QARN_MOR_ORB", "QARN_MERL_ORB", "QARN_FLUM",    "QARN_JORN",
                                            "TERMINATE",    "ORBEN_FILENAME", "CLEAR_SCREEN", "EXIT_TARNEX",
-                                           "ABOUT_BOX"};
+                                           "ABOUT_BOX",    "RUN_HISTORY"};
   ui::HeadlessUi ui;
   MenuRoutines routines;
   add_menu_commands(routines, ui);

@@ -60,19 +60,21 @@ TEST(ExecutablePaths, TooLongDirectoryIsCutWithTheFieldAndStartUpSaysSo) {
   EXPECT_NE(ui.text().text().find("The start-up directory is too long"), std::string::npos);
 }
 
-TEST(MenuTable, SevenMenusInOrderWithTheirItems) {
+// The seven menus of the program, then History.
+TEST(MenuTable, EightMenusInOrderWithTheirItems) {
   const auto& menus = menu_table();
   std::vector<std::string> titles;
   for (const auto& m : menus) titles.push_back(m.title);
   EXPECT_EQ(titles, (std::vector<std::string>{"QARN Files", "MS Programs", "&QARN Programs", "&HEC-DSSVue",
-                                              "File Building Aids", "Information", "&Exit"}));
-  const std::vector<std::size_t> sizes = {14, 5, 6, 3, 3, 7, 3};
+                                              "File Building Aids", "Information", "&Exit", "History"}));
+  const std::vector<std::size_t> sizes = {14, 5, 6, 3, 3, 7, 3, 1};
   for (std::size_t i = 0; i < menus.size(); ++i) EXPECT_EQ(menus[i].entries.size(), sizes[i]) << titles[i];
   EXPECT_EQ(menus[2].entries[5].text, "Te&rminate");
   EXPECT_TRUE(menus[2].entries[4].separator());
   EXPECT_TRUE(menus[0].entries[1].separator());
   EXPECT_TRUE(menus[0].entries[7].separator());
   EXPECT_EQ(menus[6].entries[2].routine, "EXIT_TARNEX");
+  EXPECT_EQ(menus[7].entries[0].routine, "RUN_HISTORY");
 }
 
 TEST(MenuTable, MalformedLinesAreRefused) {
@@ -91,7 +93,7 @@ class StartUp : public ::testing::Test {
 
 TEST_F(StartUp, OnlyTerminateStartsGrayed) {
   const auto menus = ui.menus();
-  ASSERT_EQ(menus.size(), 7u);
+  ASSERT_EQ(menus.size(), 8u);
   for (std::size_t m = 0; m < menus.size(); ++m) {
     for (std::size_t i = 0; i < menus[m].items.size(); ++i) {
       const bool terminate = menus[m].items[i].text == "Te&rminate";

@@ -51,6 +51,12 @@ struct Ending {
 };
 inline constexpr Ending kExitedZero{false, 0};
 
+// Where the child's standard input comes from.
+enum class Input {
+    Pipe,     // the pipe the test sends on
+    Failing,  // a directory: every read fails
+};
+
 // One stand-in child started in a scratch directory with its standard input
 // on one pipe and standard output and error together on another, as Tarnex
 // starts a model program: on POSIX systems forked here, on Windows started
@@ -59,7 +65,8 @@ inline constexpr Ending kExitedZero{false, 0};
 class StandinProcess {
 public:
     // `mode` becomes STANDIN_MODE; empty means the variable is not set.
-    StandinProcess(const ScratchDir& dir, const std::string& program, const std::string& mode = "");
+    StandinProcess(const ScratchDir& dir, const std::string& program, const std::string& mode = "",
+                   Input input = Input::Pipe);
     ~StandinProcess();
     StandinProcess(const StandinProcess&) = delete;
     StandinProcess& operator=(const StandinProcess&) = delete;
@@ -67,6 +74,8 @@ public:
     // Write errors are ignored: the child may already have gone.
     void send(std::string_view bytes);
     void close_input();
+    // Nothing more is read: the child's next write fails.
+    void close_output();
 
     // Reads until the output holds `text` starting at or after `from`;
     // returns its offset, or nothing when the output ended or time ran out.

@@ -44,8 +44,8 @@ int remaining_ms(Clock::time_point deadline) {
 
 }  // namespace
 
-StandinProcess::StandinProcess(const ScratchDir& dir, const std::string& program,
-                               const std::string& mode) {
+StandinProcess::StandinProcess(const ScratchDir& dir, const std::string& program, const std::string& mode,
+                               Input input) {
     // Answers sent to a child that has already ended must not end the test.
     std::signal(SIGPIPE, SIG_IGN);
 
@@ -62,10 +62,12 @@ StandinProcess::StandinProcess(const ScratchDir& dir, const std::string& program
     if (::pipe2(to_child, O_CLOEXEC) != 0 || ::pipe2(from_child, O_CLOEXEC) != 0) {
         throw std::runtime_error("pipe2 failed");
     }
+    const int failing = input == Input::Failing ? ::open(dir.path().c_str(), O_RDONLY | O_CLOEXEC) : -1;
+    if (input == Input::Failing && failing < 0) throw std::runtime_error("open failed");
     started_ = Clock::now();
     pid_ = ::fork();
     if (pid_ == 0) {
-        ::dup2(to_child[0], STDIN_FILENO);
+        ::dup2(failing >= 0 ? failing : to_child[0], STDIN_FILENO);
         ::dup2(from_child[1], STDOUT_FILENO);
         ::dup2(from_child[1], STDERR_FILENO);
         if (::chdir(dir.path().c_str()) == 0) ::execve(path.c_str(), argv, envp.data());
@@ -73,6 +75,7 @@ StandinProcess::StandinProcess(const ScratchDir& dir, const std::string& program
     }
     ::close(to_child[0]);
     ::close(from_child[1]);
+    if (failing >= 0) ::close(failing);
     input_fd_ = to_child[1];
     output_fd_ = from_child[0];
     if (pid_ < 0) throw std::runtime_error("fork failed");
@@ -84,7 +87,7 @@ StandinProcess::~StandinProcess() {
         ::waitpid(pid_, nullptr, 0);
     }
     close_input();
-    if (output_fd_ >= 0) ::close(output_fd_);
+    close_output();
 }
 
 void StandinProcess::send(std::string_view bytes) {
@@ -99,6 +102,12 @@ void StandinProcess::send(std::string_view bytes) {
 void StandinProcess::close_input() {
     if (input_fd_ >= 0) ::close(input_fd_);
     input_fd_ = -1;
+}
+
+void StandinProcess::close_output() {
+    if (output_fd_ >= 0) ::close(output_fd_);
+    output_fd_ = -1;
+    output_ended_ = true;
 }
 
 bool StandinProcess::read_some(Clock::time_point deadline) {

@@ -14,11 +14,14 @@ namespace standin_test {
 namespace fs = std::filesystem;
 using namespace tarnex::process;
 
-StandinProcess::StandinProcess(const ScratchDir& dir, const std::string& program, const std::string& mode) {
+StandinProcess::StandinProcess(const ScratchDir& dir, const std::string& program, const std::string& mode,
+                               Input input) {
     const std::string path = dir.add_program(program);
     auto to_child = create_pipe();
     auto from_child = create_pipe();
     if (!to_child || !from_child) throw std::runtime_error("CreatePipe failed");
+    // A pipe's writing end: every read of it fails.
+    if (input == Input::Failing) std::swap(to_child->read, to_child->write);
     std::vector<std::pair<std::string, std::string>> environment;
     if (!mode.empty()) environment.emplace_back("STANDIN_MODE", mode);
     const fs::path previous = fs::current_path();
@@ -37,6 +40,11 @@ StandinProcess::~StandinProcess() = default;
 void StandinProcess::send(std::string_view bytes) { input_.write(bytes); }
 
 void StandinProcess::close_input() { input_.close(); }
+
+void StandinProcess::close_output() {
+    output_pipe_.close();
+    output_ended_ = true;
+}
 
 bool StandinProcess::read_some(Clock::time_point deadline) {
     if (output_ended_) return false;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -66,16 +67,59 @@ TEST(StandinMor, AnswersAccumulateOverRunsInOneDirectory) {
     EXPECT_EQ(dir.read("MOR.answers"), "FIRST\n\nN\n\nSECOND\n\nN\n\n");
 }
 
-TEST(StandinMor, EndOfInputCountsAsAnEmptyAnswer) {
+// When its input ends or fails, or its output is gone, no one is there to
+// play for: the stand-in ends at once with code 1, as a model program whose
+// read finds the end of its input does, instead of going on unanswered.
+struct BrokenStreamCase {
+    const char* name;
+    Input input;
+    std::function<void(StandinProcess&)> act;
+    std::string logged;       // the content of MOR.answers afterwards
+    std::string output_tail;  // how the output ends; not read when the output is gone
+};
+
+void PrintTo(const BrokenStreamCase& c, std::ostream* out) { *out << c.name; }
+
+class StandinBrokenStreams : public testing::TestWithParam<BrokenStreamCase> {};
+
+TEST_P(StandinBrokenStreams, EndTheProgramAtOnce) {
+    const BrokenStreamCase& c = GetParam();
     ScratchDir dir;
-    StandinProcess mor(dir, "MOR.exe");
-    mor.send("BASIN\n");
-    mor.close_input();
-    ASSERT_TRUE(mor.read_to_end());
-    EXPECT_EQ(mor.wait_exit(), kExitedZero);
-    EXPECT_NE(mor.output().find("Exit QARN-MOR\nPress enter to exit.\n"), std::string::npos);
-    EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n");
+    StandinProcess mor(dir, "MOR.exe", "", c.input);
+    c.act(mor);
+    EXPECT_EQ(mor.wait_exit(), (Ending{false, 1}));
+    EXPECT_EQ(dir.read("MOR.answers"), c.logged);
+    EXPECT_TRUE(mor.output().ends_with(c.output_tail)) << mor.output();
+    EXPECT_EQ(mor.output().find("Exit QARN-MOR"), std::string::npos) << mor.output();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, StandinBrokenStreams,
+    testing::Values(
+        BrokenStreamCase{"InputEndsAtTheSecondQuestion", Input::Pipe,
+                         [](StandinProcess& p) {
+                             p.send("BASIN\n");
+                             p.close_input();
+                             ASSERT_TRUE(p.read_to_end());
+                         },
+                         "BASIN\n", kMorFirst + "\n" + kMorSecond + "\n"},
+        BrokenStreamCase{"ALastLineWithoutItsEndIsStillAnswered", Input::Pipe,
+                         [](StandinProcess& p) {
+                             p.send("BASIN\nHYD");
+                             p.close_input();
+                             ASSERT_TRUE(p.read_to_end());
+                         },
+                         "BASIN\nHYD", kMorSecond + "\nYes(Y), No(N), Replace All(A)\n"},
+        BrokenStreamCase{"InputFails", Input::Failing,
+                         [](StandinProcess& p) { ASSERT_TRUE(p.read_to_end()); }, "", kMorFirst + "\n"},
+        BrokenStreamCase{"OutputGone", Input::Pipe,
+                         [](StandinProcess& p) {
+                             ASSERT_TRUE(p.wait_for(kMorFirst + "\n"));
+                             p.close_output();
+                             p.send("BASIN\n");
+                         },
+                         "BASIN\n", kMorFirst + "\n"}),
+    [](const testing::TestParamInfo<BrokenStreamCase>& info) { return std::string(info.param.name); });
 
 TEST(StandinMor, ABlankHydrologyRootMeansTheMainRoot) {
     ScratchDir dir;
@@ -199,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 // Names the stand-in answers to, and the exit line that shows which part it
-// took; input is closed at once, so every answer is empty.
+// took; every answer is empty.
 struct NameCase {
     const char* file_name;
     const char* exit_line;
@@ -212,7 +256,7 @@ class StandinNames : public testing::TestWithParam<NameCase> {};
 TEST_P(StandinNames, PickThePartToPlay) {
     ScratchDir dir;
     StandinProcess child(dir, GetParam().file_name);
-    child.close_input();
+    child.send(std::string(5, '\n'));  // ORB's four questions and the Enter at the end
     ASSERT_TRUE(child.read_to_end());
     EXPECT_EQ(child.wait_exit(), kExitedZero);
     const std::string ending = std::string(GetParam().exit_line) + "\nPress enter to exit.\n";

@@ -3,6 +3,7 @@
 // programs it starts inherit.
 
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 namespace tarnex::test {
@@ -21,6 +22,15 @@ inline void unset_environment_variable(const std::string& name) {
   ::_putenv_s(name.c_str(), "");
 #else
   ::unsetenv(name.c_str());
+#endif
+}
+
+// Makes the C library read TZ again.
+inline void reread_time_zone() {
+#ifdef _WIN32
+  ::_tzset();
+#else
+  ::tzset();
 #endif
 }
 

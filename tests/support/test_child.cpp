@@ -19,6 +19,9 @@
 //   spawn [FILE] starts itself as "sleep 60000" and writes that process's id
 //                and a line feed to FILE, or to standard output
 //   spawn-holding [FILE]  the same, the process holding its standard handles
+//   streams FILE writes the kinds of its standard input, output and error
+//                ("char", "pipe", "disk" or "none") and the count of bytes
+//                it could read from its input to FILE
 //   args FILE    writes its further arguments to FILE, one a line
 //   crash        ends as an access violation ends a program
 //   exit N       ends with code N
@@ -53,6 +56,13 @@ std::wstring own_path() {
 void put(DWORD stream, std::string_view bytes) {
   DWORD written = 0;
   ::WriteFile(::GetStdHandle(stream), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+void write_file(std::string_view file, const std::string& text) {
+  if (std::FILE* out = ::_wfopen(std::wstring(file.begin(), file.end()).c_str(), L"wb")) {
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fclose(out);
+  }
 }
 
 std::string unescaped(std::string_view text) {
@@ -108,10 +118,31 @@ void save(std::string_view file) {
   std::string text;
   for (const auto& line : kept_lines) text += "[" + line + "]";
   text += "\n" + grabbed;
-  if (std::FILE* out = ::_wfopen(std::wstring(file.begin(), file.end()).c_str(), L"wb")) {
-    std::fwrite(text.data(), 1, text.size(), out);
-    std::fclose(out);
+  write_file(file, text);
+}
+
+std::string kind_of(DWORD stream) {
+  const HANDLE handle = ::GetStdHandle(stream);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return "none";
+  switch (::GetFileType(handle)) {
+    case FILE_TYPE_CHAR:
+      return "char";
+    case FILE_TYPE_PIPE:
+      return "pipe";
+    case FILE_TYPE_DISK:
+      return "disk";
+    default:
+      return "none";
   }
+}
+
+void streams(std::string_view file) {
+  std::size_t count = 0;
+  char buffer[256];
+  DWORD got = 0;
+  while (::ReadFile(::GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &got, nullptr) && got > 0) count += got;
+  write_file(file, kind_of(STD_INPUT_HANDLE) + " " + kind_of(STD_OUTPUT_HANDLE) + " " + kind_of(STD_ERROR_HANDLE) +
+                       " " + std::to_string(count) + "\n");
 }
 
 void spawn(std::string_view file, bool holding) {
@@ -133,9 +164,8 @@ void spawn(std::string_view file, bool holding) {
   const std::string id = std::to_string(created.dwProcessId) + "\n";
   if (file.empty()) {
     put(STD_OUTPUT_HANDLE, id);
-  } else if (std::FILE* out = ::_wfopen(std::wstring(file.begin(), file.end()).c_str(), L"wb")) {
-    std::fwrite(id.data(), 1, id.size(), out);
-    std::fclose(out);
+  } else {
+    write_file(file, id);
   }
   ::CloseHandle(created.hThread);
   ::CloseHandle(created.hProcess);
@@ -168,6 +198,8 @@ void play(std::string_view word, std::string_view rest) {
     save(rest);
   } else if (word == "sleep") {
     ::Sleep(static_cast<DWORD>(std::stoul(std::string(rest))));
+  } else if (word == "streams") {
+    streams(rest);
   } else if (word == "spawn" || word == "spawn-holding") {
     spawn(rest, word == "spawn-holding");
   } else if (word == "crash") {

@@ -92,9 +92,10 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  std::filesystem::path directory;
+  std::filesystem::path directory, desktop;
   try {
     directory = make_working_directory(standin_program());
+    desktop = make_desktop_directories();
   } catch (const std::exception& error) {
     std::cerr << error.what() << "\n";
     return 2;
@@ -147,9 +148,11 @@ int main(int argc, char** argv) {
   }
   if (arguments.keep) {
     std::cout << "working directory: " << directory.string() << std::endl;
+    std::cout << "transcripts and settings: " << desktop.string() << std::endl;
   } else {
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     std::filesystem::remove_all(directory);
+    std::filesystem::remove_all(desktop);
   }
   return code;
 }

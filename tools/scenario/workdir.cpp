@@ -30,6 +30,15 @@ std::filesystem::path make_working_directory(const std::filesystem::path& standi
   return directory;
 }
 
+std::filesystem::path make_desktop_directories() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tarnex-scenario-desktop-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a directory in " + pattern);
+  const std::filesystem::path directory(pattern);
+  setenv("XDG_STATE_HOME", (directory / "state").c_str(), 1);
+  setenv("XDG_CONFIG_HOME", (directory / "config").c_str(), 1);
+  return directory;
+}
+
 int kill_children() {
   const pid_t self = getpid();
   int killed = 0;

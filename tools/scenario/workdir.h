@@ -16,6 +16,12 @@ std::filesystem::path standin_program();
 // A fresh empty directory holding the stand-in under each model program's name.
 std::filesystem::path make_working_directory(const std::filesystem::path& standin);
 
+// A fresh directory for the desktop's state and settings of the program
+// under test, made XDG_STATE_HOME/state and XDG_CONFIG_HOME/config: the runs'
+// transcripts of a scenario never join the user's history, and the user's
+// settings never change what a scenario sees.
+std::filesystem::path make_desktop_directories();
+
 // Kills every child process of this one, with its process group, and reaps
 // them; returns how many there were.
 int kill_children();

@@ -71,7 +71,10 @@ std::string AnswerReader::read_line() {
         char byte = 0;
         const auto got = ::read(0, &byte, 1);
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
+        if (got <= 0) {
+            if (line.empty()) ::_exit(1);
+            break;
+        }
         // A log that cannot be written must not stop the run it records.
         if (log_fd_ >= 0 && ::write(log_fd_, &byte, 1) < 0) {
             ::close(log_fd_);

@@ -31,8 +31,10 @@ public:
     AnswerReader& operator=(const AnswerReader&) = delete;
 
     // One line without its line end (a trailing carriage return is dropped
-    // too). End of input counts as an empty line, so a closed pipe never
-    // leaves the stand-in waiting.
+    // too); a last line without its line end counts. When the input has
+    // ended or fails, no one answers any more: the stand-in then ends at
+    // once with code 1, as a model program whose read finds the end of its
+    // input does.
     std::string read_line();
 
 private:

@@ -241,4 +241,38 @@ void HeadlessUi::fail_program_start(std::string program, int error) {
   program_start_errors_[std::move(program)] = error;
 }
 
+void HeadlessUi::show_history(HistoryAccess access) {
+  std::lock_guard lock(mutex_);
+  ++history_shown_;
+  history_ = std::move(access);
+}
+
+void HeadlessUi::set_history_notice(std::string_view text) {
+  std::lock_guard lock(mutex_);
+  history_notice_ = text;
+}
+
+int HeadlessUi::history_shown() const {
+  std::lock_guard lock(mutex_);
+  return history_shown_;
+}
+
+std::optional<HistoryAccess> HeadlessUi::history() const {
+  std::lock_guard lock(mutex_);
+  return history_;
+}
+
+std::string HeadlessUi::history_notice() const {
+  std::lock_guard lock(mutex_);
+  return history_notice_;
+}
+
+std::optional<std::string> HeadlessUi::user_run_again(std::size_t row) {
+  const auto access = history();
+  if (!access || !access->runs || !access->run_again) return std::nullopt;
+  const auto runs = history::list_runs(access->runs->directory());
+  if (row < 1 || row > runs.size()) return std::nullopt;
+  return access->run_again(runs[row - 1]);
+}
+
 }  // namespace tarnex::ui

@@ -152,6 +152,8 @@ class HeadlessUi final : public Ui {
   std::unique_ptr<Dialog> make_dialog(int dialog_id) override;
   TemplateLibrary& templates() override { return templates_; }
   void exit_program(int code) override;
+  void show_history(HistoryAccess access) override;
+  void set_history_notice(std::string_view text) override;
 
   // Observations and the user's side, for tests.
   std::vector<Menu> menus() const;
@@ -191,6 +193,14 @@ class HeadlessUi final : public Ui {
   // Starts of the program named `program` fail with the system error `error`;
   // all others start.
   void fail_program_start(std::string program, int error);
+  // How often the History window was opened, and what it was opened with.
+  int history_shown() const;
+  std::optional<HistoryAccess> history() const;
+  std::string history_notice() const;
+  // The user's Run again on run `row` of the History window's listing
+  // (1 the newest); what the shell answered, nothing when the window is not
+  // open or has no such row.
+  std::optional<std::string> user_run_again(std::size_t row);
 
  private:
   friend class HeadlessDialog;
@@ -217,6 +227,9 @@ class HeadlessUi final : public Ui {
   bool black_on_white_ = false;
   int shell_result_ = 33;
   std::optional<int> exit_code_;
+  int history_shown_ = 0;
+  std::optional<HistoryAccess> history_;
+  std::string history_notice_;
 };
 
 }  // namespace tarnex::ui

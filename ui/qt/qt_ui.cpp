@@ -29,6 +29,7 @@
 #include <QUrl>
 
 #include "process/start_program.h"
+#include "ui/qt/find_bar.h"
 #include "ui/qt/gui_thread.h"
 #include "ui/qt/qt_dialog.h"
 #include "ui/qt/qt_text.h"
@@ -135,6 +136,7 @@ QtUi::QtUi() {
   auto* sub = area->addSubWindow(view_, Qt::FramelessWindowHint);
   sub->showMaximized();
   frame_->setCentralWidget(area);
+  add_find_bar(*frame_, *view_);
   frame_->setStatusBar(new QStatusBar);
   run_status_ = new QLabel;
   run_status_->setObjectName(QStringLiteral("runstatus"));

@@ -26,6 +26,8 @@ class QTimer;
 
 namespace tarnex::ui {
 
+class HistoryWindow;
+
 class QtUi final : public Ui {
  public:
   QtUi();
@@ -57,6 +59,8 @@ class QtUi final : public Ui {
   std::unique_ptr<Dialog> make_dialog(int dialog_id) override;
   TemplateLibrary& templates() override { return templates_; }
   void exit_program(int code) override;
+  void show_history(HistoryAccess access) override;
+  void set_history_notice(std::string_view text) override;
 
   QMainWindow* main_window() const;
   void show();
@@ -109,6 +113,9 @@ class QtUi final : public Ui {
   std::function<void(int)> exit_handler_;
   std::mutex answers_mutex_;
   std::deque<std::optional<std::string>> open_file_answers_;
+  // Made when first shown (history_window.cpp).
+  QPointer<HistoryWindow> history_window_;
+  QPointer<QLabel> history_notice_;
 };
 
 }  // namespace tarnex::ui
