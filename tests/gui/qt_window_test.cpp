@@ -15,6 +15,7 @@
 #include "app/program.h"
 #include "modal_helper.h"
 #include "shell/running_program.h"
+#include "ui/qt/qt_text.h"
 
 class QtWindowTest : public QObject {
   Q_OBJECT
@@ -160,6 +161,72 @@ class QtWindowTest : public QObject {
     QVERIFY(view()->toPlainText().endsWith("row 400\nab345"));
     QCOMPARE(bar->value(), bar->maximum());
     QCOMPARE(view()->toPlainText(), model_rows());
+  }
+
+  // However much a program printed without a line break, the view holds one
+  // block per row of the model, none longer than a row may be, and after
+  // each redraw it shows exactly what the model holds.
+  void the_view_holds_the_model_row_for_row() {
+    using tarnex::TextModel;
+    struct Case {
+      const char* name;
+      std::function<void(TextModel&, tarnex::ui::QtUi&)> steps;
+    };
+    const std::string mebibyte(1 << 20, 'm');
+    const Case cases[] = {
+        {"a mebibyte on one line in one write", [&](TextModel& m, auto&) { m.write(mebibyte); }},
+        {"a mebibyte on one line as the driver writes it, redrawn on the way",
+         [&](TextModel& m, auto& ui) {
+           for (std::size_t at = 0; at < mebibyte.size(); at += 511) {
+             m.write(std::string_view(mebibyte).substr(at, 511));
+             if (at % (64 * 511) == 0) ui.refresh_text();
+           }
+         }},
+        {"a long line after short ones, then a line break",
+         [&](TextModel& m, auto& ui) {
+           for (int i = 0; i < 100; ++i) m.write_line("short " + std::to_string(i));
+           ui.refresh_text();
+           m.write(std::string(3 * TextModel::kColumns + 5, 'w') + "\nend");
+         }},
+        {"a row above written over and a row below going on",
+         [&](TextModel& m, auto& ui) {
+           for (int i = 0; i < 10; ++i) m.write_line("row " + std::to_string(i));
+           m.write("last");
+           ui.refresh_text();
+           m.set_position({3, 1});
+           m.write("ROW");
+           m.set_position({11, 5});
+           m.write(" goes on");
+         }},
+        {"progress written over from column 1",
+         [&](TextModel& m, auto& ui) {
+           m.write("10%");
+           ui.refresh_text();
+           m.write("\r20%");
+           ui.refresh_text();
+           m.write("\r");
+         }},
+        {"characters that would end a block of the document",
+         [&](TextModel& m, auto&) { m.write("a\xe2\x80\xa9" "b\xef\xb7\x90" "c\xef\xb7\x91" "d\nnext"); }},
+    };
+    for (const auto& c : cases) {
+      program->ui().text().clear();
+      program->ui().refresh_text();
+      c.steps(program->ui().text(), program->ui());
+      program->ui().refresh_text();
+      const auto rows = program->ui().text().rows();
+      QTextDocument* document = view()->document();
+      QVERIFY2(document->blockCount() == static_cast<int>(rows.size()), c.name);
+      QVERIFY2(rows.size() <= TextModel::kRows, c.name);
+      int longest = 0;
+      for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        longest = std::max(longest, block.length() - 1);
+      }
+      QVERIFY2(longest <= static_cast<int>(TextModel::kColumns), c.name);
+      QStringList shown;
+      for (const auto& row : rows) shown << tarnex::ui::text_row(row);
+      QVERIFY2(view()->toPlainText() == shown.join('\n'), c.name);
+    }
   }
 
   void the_status_bar_shows_a_run_and_how_it_ended() {

@@ -122,6 +122,17 @@ INSTANTIATE_TEST_SUITE_P(
                                              [](char c) { return c == '\n' || (c >= ' ' && c <= '~'); }));
                      EXPECT_EQ(p.output().substr(first), kPlainRun);
                  }},
+        ModeCase{"FloodOnOneLine", "flood:1,no-newline", kAnswers, kExitedZero, kAnswers,
+                 [](const StandinProcess& p) {
+                     // the first prompt follows the flood on its one line
+                     const std::size_t first = p.output().find(kFirst);
+                     ASSERT_NE(first, std::string::npos);
+                     EXPECT_EQ(first, 1048576u);
+                     const std::string flood = p.output().substr(0, first);
+                     EXPECT_TRUE(flood.ends_with(" "));
+                     EXPECT_TRUE(std::all_of(flood.begin(), flood.end(), [](char c) { return c >= ' ' && c <= '~'; }));
+                     EXPECT_NE(p.output().find("Reading BASIN.DAT Reading BASIN.FLO "), std::string::npos);
+                 }},
         ModeCase{"Unknown", "unknown", "MOON\n" + kAnswers, kExitedZero, "MOON\n" + kAnswers,
                  [](const StandinProcess& p) {
                      EXPECT_EQ(p.output(), "Enter the phase of the moon.\n" + kPlainRun);

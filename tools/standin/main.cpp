@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     if (modes.silent) return 0;
 
     standin::Session session(modes, reader);
-    if (modes.flood_mib > 0) standin::flood(modes.flood_mib);
+    if (modes.flood_mib > 0) standin::flood(modes.flood_mib, !modes.no_newline);
     if (modes.unknown) session.ask("Enter the phase of the moon.");
 
     std::vector<std::string> answers;

@@ -14,7 +14,7 @@ struct Modes {
     bool unknown = false;     // "unknown": first asks a question Tarnex has no answer for
     bool crash = false;       // "crash": ends as a fault ends it right after the first line read
     bool early_exit = false;  // "early-exit": ends after printing the first prompt
-    bool no_newline = false;  // "no-newline": progress items separated by blanks only
+    bool no_newline = false;  // "no-newline": progress items (and a flood's lines) separated by blanks only
     bool binary = false;      // "binary": NUL bytes and invalid UTF-8 among the progress
     long slow_ms = 0;         // "slow:MS": pause before each prompt
     // "linger:S": at its end leaves a helper in its process group printing a

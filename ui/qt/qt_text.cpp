@@ -18,6 +18,15 @@ QString from_bytes(std::string_view bytes) {
   return QString::fromUtf8(cleaned.data(), static_cast<qsizetype>(cleaned.size()));
 }
 
+QString text_row(std::string_view bytes) {
+  QString text = from_bytes(bytes);
+  for (QChar& c : text) {
+    const char16_t code = c.unicode();
+    if (code == u'\n' || code == QChar::ParagraphSeparator || code == 0xFDD0 || code == 0xFDD1) c = u' ';
+  }
+  return text;
+}
+
 std::string to_bytes(const QString& text) { return text.toUtf8().toStdString(); }
 
 }  // namespace tarnex::ui

@@ -11,6 +11,9 @@
 namespace tarnex::ui {
 
 QString from_bytes(std::string_view bytes);
+// A row of the text window, which its document holds as one block: as
+// from_bytes, and a character that would end the block shows as a blank.
+QString text_row(std::string_view bytes);
 std::string to_bytes(const QString& text);
 
 }  // namespace tarnex::ui

@@ -40,6 +40,10 @@ namespace {
 // The text window is redrawn from the model at most this often, so that a
 // model program printing fast cannot starve the menus.
 constexpr int kRefreshMilliseconds = 50;
+// While a flood of output replaces every row shown from one redraw to the
+// next, nobody can read it: the window redraws less often and the menus get
+// more of the window thread.
+constexpr int kFloodRefreshMilliseconds = 200;
 
 // The status bar counts a run's time in seconds, and shows how a run ended
 // for this long.
@@ -159,19 +163,20 @@ QMainWindow* QtUi::main_window() const { return frame_; }
 
 void QtUi::show() { frame_->show(); }
 
+// Only the rows that changed since the last redraw are taken from the model,
+// and each row is at most TextModel::kColumns long, so a redraw costs at most
+// the kept rows however much the program printed meanwhile.
 void QtUi::refresh_text() {
-  const auto snapshot = text_.snapshot();
-  if (snapshot.version == shown_version_) return;
-  shown_version_ = snapshot.version;
-  std::vector<QString> rows;
-  rows.reserve(snapshot.rows.size());
-  for (const auto& row : snapshot.rows) rows.push_back(from_bytes(row));
-  const auto gone = static_cast<std::size_t>(snapshot.dropped - shown_dropped_);
-  shown_dropped_ = snapshot.dropped;
+  const auto changes = text_.changes_since(shown_version_);
+  if (changes.version == shown_version_) return;
+  shown_version_ = changes.version;
+  const auto gone = static_cast<std::size_t>(changes.dropped - shown_dropped_);
+  shown_dropped_ = changes.dropped;
+  const std::size_t rows = changes.first + changes.rows.size();
   // The rows from `from` on, one line each.
-  const auto joined = [&rows](std::size_t from) {
+  const auto joined = [&changes](std::size_t from) {
     QStringList lines;
-    for (std::size_t r = from; r < rows.size(); ++r) lines << rows[r];
+    for (std::size_t r = from; r < changes.rows.size(); ++r) lines << text_row(changes.rows[r]);
     return lines.join(QLatin1Char('\n'));
   };
 
@@ -180,47 +185,46 @@ void QtUi::refresh_text() {
   const int first_shown = bar->value();
   // Edits through a cursor of their own leave the view's selection on the
   // text it covers. The document holds one block for each shown row.
-  QTextCursor edit(view_->document());
+  QTextDocument* document = view_->document();
+  QTextCursor edit(document);
   edit.beginEditBlock();
-  if (gone >= shown_rows_.size()) {
+  auto shown = static_cast<std::size_t>(document->blockCount());
+  const bool flood = gone >= shown && rows == TextModel::kRows;
+  refresh_timer_->setInterval(flood ? kFloodRefreshMilliseconds : kRefreshMilliseconds);
+  if (gone >= shown) {
+    // every row shown left the top: the model gives all rows anew
     edit.select(QTextCursor::Document);
     edit.insertText(joined(0));
   } else {
     if (gone > 0) {
       edit.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, static_cast<int>(gone));
       edit.removeSelectedText();
-      shown_rows_.erase(shown_rows_.begin(), shown_rows_.begin() + static_cast<std::ptrdiff_t>(gone));
+      shown -= gone;
     }
-    std::size_t same = 0;
-    while (same < shown_rows_.size() && same < rows.size() && shown_rows_[same] == rows[same]) ++same;
-    std::size_t from = same;  // the first row not yet in the document
-    if (same < shown_rows_.size()) {
-      const int block = view_->document()->findBlockByNumber(static_cast<int>(same)).position();
-      if (same + 1 == shown_rows_.size() && same < rows.size() && rows[same].startsWith(shown_rows_[same])) {
-        // the last row goes on
-        edit.movePosition(QTextCursor::End);
-        edit.insertText(rows[same].mid(shown_rows_[same].size()));
-        from = same + 1;
-      } else if (same < rows.size()) {
-        // a row was written over: it and the rows below it are shown anew
-        edit.setPosition(block);
-        edit.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        edit.insertText(joined(same));
-        from = rows.size();
+    std::size_t row = changes.first;
+    for (QTextBlock block = document->findBlockByNumber(static_cast<int>(row)); row < std::min(rows, shown);
+         ++row, block = block.next()) {
+      const QString now = text_row(changes.rows[row - changes.first]);
+      const QString before = block.text();
+      if (now == before) continue;
+      if (now.startsWith(before)) {
+        // the row goes on
+        edit.setPosition(block.position() + block.length() - 1);
+        edit.insertText(now.mid(before.size()));
       } else {
-        // rows left the bottom, with the line breaks before them
-        edit.setPosition(block - 1);
-        edit.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        edit.removeSelectedText();
+        // the row was written over
+        edit.setPosition(block.position());
+        edit.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        if (now.isEmpty()) edit.removeSelectedText();
+        else edit.insertText(now);
       }
     }
-    if (from < rows.size()) {
+    if (row < rows) {
       edit.movePosition(QTextCursor::End);
-      edit.insertText(QLatin1Char('\n') + joined(from));
+      edit.insertText(QLatin1Char('\n') + joined(row - changes.first));
     }
   }
   edit.endEditBlock();
-  shown_rows_ = std::move(rows);
   // As terminals do: the view follows the end only while it is at the end.
   bar->setValue(following ? bar->maximum() : std::max(0, first_shown - static_cast<int>(gone)));
 }

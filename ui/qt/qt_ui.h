@@ -91,10 +91,9 @@ class QtUi final : public Ui {
   QPointer<Frame> frame_;
   QPlainTextEdit* view_ = nullptr;
   QTimer* refresh_timer_ = nullptr;
+  // The model's version the text window shows, and its count of rows
+  // dropped from the top then.
   std::uint64_t shown_version_ = 0;
-  // The rows the text window shows, and the model's count of rows dropped
-  // from the top when they were taken.
-  std::vector<QString> shown_rows_;
   std::uint64_t shown_dropped_ = 0;
   QLabel* run_status_ = nullptr;
   QTimer* run_clock_ = nullptr;
