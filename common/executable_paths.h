@@ -13,6 +13,23 @@ using ExecutablePaths = std::array<std::string, kExecutableCount>;
 
 constexpr std::size_t kPathField = 255;
 
+// How a system spells paths: the separator it writes, every character it
+// takes as one (Windows takes both slashes), and whether names that differ
+// in letter case only are different names.
+struct PathSpelling {
+  char separator;
+  std::string_view separators;
+  bool case_sensitive;
+};
+inline constexpr PathSpelling kPosixSpelling{'/', "/", true};
+inline constexpr PathSpelling kWindowsSpelling{'\\', "\\/", false};
+
+// This system's spelling.
+const PathSpelling& system_spelling();
+
+// True when the two directories ("C:\M\", "c:/m/") are spelt as the same one.
+bool same_directory(std::string_view a, std::string_view b, const PathSpelling& spelling);
+
 // The file names the model programs and Tarnex itself are expected under.
 std::string_view program_file_name(Executable program);
 

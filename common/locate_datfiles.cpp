@@ -1,7 +1,6 @@
 #include "common/locate_datfiles.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 #include "base/fixed_text.h"
@@ -94,8 +93,8 @@ void browse(Paths& paths, ui::Ui& ui, ui::Dialog& dialog, const BrowseButton& bu
     return;
   }
   remembered = *chosen;
-  const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-  const auto root = root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), choice.first_dot, separator);
+  const auto root =
+      root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), choice.first_dot, system_spelling());
   for (int box : button.boxes) dialog.set_text(box, root);
 }
 
@@ -111,8 +110,9 @@ void fill(ui::Dialog& dialog, const FocusFill& rule) {
 
 }  // namespace
 
-std::string root_of_chosen_file(std::string_view path, std::string_view tarnex_path, bool first_dot, char separator) {
-  const auto last_separator = path.rfind(separator);
+std::string root_of_chosen_file(std::string_view path, std::string_view tarnex_path, bool first_dot,
+                                const PathSpelling& spelling) {
+  const auto last_separator = path.find_last_of(spelling.separators);
   const auto name_start = last_separator == std::string_view::npos ? 0 : last_separator + 1;
   // The extension is looked for in the file name only: a dot in a directory
   // name (C:\V1.2\, /home/j.smith/) must not cut the root short.
@@ -120,8 +120,8 @@ std::string root_of_chosen_file(std::string_view path, std::string_view tarnex_p
   const auto dot = first_dot ? name.find('.') : name.rfind('.');
   if (dot == std::string_view::npos) return {};
   const auto directory = path.substr(0, name_start);
-  const auto tarnex_directory = tarnex_path.substr(0, tarnex_path.rfind(separator) + 1);
-  const bool own_directory = !directory.empty() && directory == tarnex_directory;
+  const auto tarnex_directory = tarnex_path.substr(0, tarnex_path.find_last_of(spelling.separators) + 1);
+  const bool own_directory = !directory.empty() && same_directory(directory, tarnex_directory, spelling);
   return std::string(own_directory ? name.substr(0, dot) : path.substr(0, name_start + dot));
 }
 

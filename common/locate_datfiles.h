@@ -3,6 +3,7 @@
 // into a root, and some root boxes fill themselves from the roots already
 // given when the user clicks into them.
 
+#include "common/executable_paths.h"
 #include "common/paths.h"
 #include "ui/services.h"
 
@@ -15,7 +16,8 @@ void LOCATE_DATFILES(Paths& paths, ui::Ui& ui, ui::Dialog& dialog, int control_i
 // The root of a chosen file: its name without directory and extension when
 // the file lies in Tarnex's own directory, its full path without extension
 // otherwise. With `first_dot` the extension starts at the first "." of the
-// file name, otherwise at the last.
-std::string root_of_chosen_file(std::string_view path, std::string_view tarnex_path, bool first_dot, char separator);
+// file name, otherwise at the last. Paths are read as `spelling` spells them.
+std::string root_of_chosen_file(std::string_view path, std::string_view tarnex_path, bool first_dot,
+                                const PathSpelling& spelling);
 
 }  // namespace tarnex

@@ -7,6 +7,8 @@
 #include <ctime>
 #include <vector>
 
+#include "base/calendar.h"
+#include "base/file_system.h"
 #include "history/transcript_reader.h"
 
 namespace tarnex::history {
@@ -30,15 +32,24 @@ std::filesystem::path runs_directory(const char* xdg_state_home, const char* hom
   return base / "tarnex" / "runs";
 }
 
+// Windows keeps a program's state in the user's local application data;
+// XDG_STATE_HOME, which the tests set, is honoured there too.
 std::filesystem::path default_runs_directory() {
+#ifdef _WIN32
+  const char* xdg_state_home = std::getenv("XDG_STATE_HOME");
+  if (xdg_state_home && std::filesystem::path(xdg_state_home).is_absolute()) return runs_directory(xdg_state_home, nullptr);
+  const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
+  if (local == nullptr || *local == L'\0') return {};
+  return std::filesystem::path(local) / "Tarnex" / "runs";
+#else
   return runs_directory(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+#endif
 }
 
 std::string transcript_name(const TranscriptHeader& header, int attempt) {
   const std::time_t seconds =
       std::chrono::system_clock::to_time_t(header.started.value_or(std::chrono::system_clock::now()));
-  std::tm local{};
-  ::localtime_r(&seconds, &local);
+  const std::tm local = local_calendar(seconds);
   char time[32];
   std::strftime(time, sizeof time, "%Y-%m-%d_%H-%M-%S", &local);
   std::string program;
@@ -127,7 +138,7 @@ std::unique_ptr<TranscriptWriter> RunHistory::begin(const TranscriptHeader& head
   std::error_code error;
   std::filesystem::create_directories(directory, error);
   if (error) {
-    failure = "cannot make " + directory.string() + ": " + error.message();
+    failure = "cannot make " + files::utf8_name(directory) + ": " + error.message();
     return nullptr;
   }
   for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
@@ -140,7 +151,7 @@ std::unique_ptr<TranscriptWriter> RunHistory::begin(const TranscriptHeader& head
     }
     if (error != std::errc::file_exists) break;
   }
-  failure = "cannot write in " + directory.string() + ": " + error.message();
+  failure = "cannot write in " + files::utf8_name(directory) + ": " + error.message();
   return nullptr;
 }
 

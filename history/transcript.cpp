@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+
+#include "base/calendar.h"
 
 namespace tarnex::history {
 namespace {
@@ -52,13 +55,16 @@ std::string time_text(SystemTime time) {
   const auto since_epoch = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch());
   const std::time_t seconds =
       std::chrono::system_clock::to_time_t(SystemTime(std::chrono::floor<std::chrono::seconds>(since_epoch)));
-  std::tm local{};
-  ::localtime_r(&seconds, &local);
-  char day[32], zone[8], text[64];
+  const std::tm local = local_calendar(seconds);
+  // The zone as +hhmm, counted here: the C library of Windows writes a
+  // name for "%z".
+  const long offset = static_cast<long>(utc_seconds(local) - seconds);
+  const long minutes = std::labs(offset) / 60;
+  char day[32], text[80];
   std::strftime(day, sizeof day, "%Y-%m-%d %H:%M:%S", &local);
-  std::strftime(zone, sizeof zone, "%z", &local);
-  std::snprintf(text, sizeof text, "%s.%03d %s", day, static_cast<int>((since_epoch.count() % 1000 + 1000) % 1000),
-                zone);
+  std::snprintf(text, sizeof text, "%s.%03d %c%02ld%02ld", day,
+                static_cast<int>((since_epoch.count() % 1000 + 1000) % 1000), offset < 0 ? '-' : '+', minutes / 60,
+                minutes % 60);
   return text;
 }
 
@@ -95,7 +101,7 @@ std::optional<SystemTime> parse_time(std::string_view text) {
   when.tm_year -= 1900;
   when.tm_mon -= 1;
   const long offset = (sign == '-' ? -1 : 1) * (zone_hours * 3600L + zone_minutes * 60L);
-  return std::chrono::system_clock::from_time_t(::timegm(&when) - offset) + std::chrono::milliseconds(milliseconds);
+  return std::chrono::system_clock::from_time_t(utc_seconds(when) - offset) + std::chrono::milliseconds(milliseconds);
 }
 
 std::string outcome_text(const TranscriptEnd& end) {

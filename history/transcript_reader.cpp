@@ -1,12 +1,9 @@
 #include "history/transcript_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 
 namespace tarnex::history {
@@ -18,31 +15,38 @@ constexpr std::size_t kFirstLook = 4096;
 constexpr std::size_t kLongestHeader = 64 * 1024;
 constexpr std::size_t kTrailerLook = 4096;
 
+// The size and time of last change of a regular file.
+struct Status {
+  std::uint64_t bytes = 0;
+  SystemTime modified;
+};
+
+std::optional<Status> status_of(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const auto bytes = std::filesystem::file_size(path, error);
+  if (error) return std::nullopt;
+  const auto written = std::filesystem::last_write_time(path, error);
+  if (error) return std::nullopt;
+  return Status{bytes, std::chrono::time_point_cast<SystemTime::duration>(std::chrono::file_clock::to_sys(written))};
+}
+
 class File {
  public:
-  explicit File(const std::filesystem::path& path) : descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-  ~File() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-  }
-  File(const File&) = delete;
-  File& operator=(const File&) = delete;
+  explicit File(const std::filesystem::path& path) : stream_(path, std::ios::binary) {}
 
-  bool stat(struct ::stat& status) const { return descriptor_ >= 0 && ::fstat(descriptor_, &status) == 0; }
   // Up to `count` bytes from `offset`; fewer at the end or on failure.
   std::string read(std::uint64_t offset, std::size_t count) const {
     std::string bytes(count, '\0');
-    std::size_t got = 0;
-    while (got < count) {
-      const ssize_t n = ::pread(descriptor_, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
-      if (n <= 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
+    stream_.clear();
+    stream_.seekg(static_cast<std::streamoff>(offset));
+    stream_.read(bytes.data(), static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<std::size_t>(stream_.gcount()));
     return bytes;
   }
 
  private:
-  int descriptor_;
+  mutable std::ifstream stream_;
 };
 
 std::optional<long long> number(std::string_view text) {
@@ -175,12 +179,6 @@ void read_trailer(const File& file, RunRecord& record) {
   }
 }
 
-SystemTime modified_time(const struct ::stat& status) {
-  using namespace std::chrono;
-  return SystemTime(
-      duration_cast<system_clock::duration>(seconds(status.st_mtim.tv_sec) + nanoseconds(status.st_mtim.tv_nsec)));
-}
-
 bool newer(const RunRecord& a, const RunRecord& b) {
   if (a.when() != b.when()) return a.when() > b.when();
   return a.path.filename() > b.path.filename();
@@ -209,11 +207,11 @@ bool is_transcript_name(const std::filesystem::path& path) { return path.extensi
 RunRecord read_record(const std::filesystem::path& path) {
   RunRecord record;
   record.path = path;
+  const auto status = status_of(path);
+  if (!status) return record;
   const File file(path);
-  struct ::stat status {};
-  if (!file.stat(status) || !S_ISREG(status.st_mode)) return record;
-  record.file_bytes = static_cast<std::uint64_t>(status.st_size);
-  record.modified = modified_time(status);
+  record.file_bytes = status->bytes;
+  record.modified = status->modified;
   record.output_offset = record.file_bytes;
   std::string head = file.read(0, kFirstLook);
   record.header_complete = read_header(head, record.header, record.output_offset);
@@ -242,10 +240,8 @@ const std::vector<RunRecord>& RunListing::refresh(const std::filesystem::path& d
     const auto& path = it->path();
     if (!is_transcript_name(path) || !it->is_regular_file(error)) continue;
     const auto found = known.find(path);
-    struct ::stat status {};
-    if (found != known.end() && ::stat(path.c_str(), &status) == 0 &&
-        static_cast<std::uint64_t>(status.st_size) == found->second.file_bytes &&
-        modified_time(status) == found->second.modified) {
+    const auto status = found != known.end() ? status_of(path) : std::nullopt;
+    if (status && status->bytes == found->second.file_bytes && status->modified == found->second.modified) {
       runs_.push_back(std::move(found->second));
     } else {
       runs_.push_back(read_record(path));
@@ -256,10 +252,10 @@ const std::vector<RunRecord>& RunListing::refresh(const std::filesystem::path& d
 }
 
 std::string transcript_bytes(const std::filesystem::path& path, std::size_t most_bytes) {
+  const auto status = status_of(path);
+  if (!status) return {};
   const File file(path);
-  struct ::stat status {};
-  if (!file.stat(status)) return {};
-  const auto size = static_cast<std::uint64_t>(status.st_size);
+  const auto size = status->bytes;
   if (size <= most_bytes) return file.read(0, static_cast<std::size_t>(size));
   // The start holds the header and the first questions; the end holds the
   // last messages and how the run ended, which matter most.

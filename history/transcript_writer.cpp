@@ -1,10 +1,9 @@
 #include "history/transcript_writer.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
+
+#include "base/file_system.h"
 
 namespace tarnex::history {
 namespace {
@@ -16,25 +15,29 @@ constexpr std::size_t kBufferBytes = 64 * 1024;
 std::unique_ptr<TranscriptWriter> TranscriptWriter::create(const std::filesystem::path& path,
                                                            const TranscriptHeader& header,
                                                            std::uint64_t most_output_bytes, std::error_code& error) {
-  const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (descriptor < 0) {
+  std::FILE* file = files::create_new(path);
+  if (file == nullptr) {
     error = std::error_code(errno, std::generic_category());
     return nullptr;
   }
-  std::unique_ptr<TranscriptWriter> writer(new TranscriptWriter(path, descriptor, most_output_bytes));
+  // Unbuffered: each write reaches the file at once, the buffer here is the
+  // only one.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  std::unique_ptr<TranscriptWriter> writer(new TranscriptWriter(path, file, most_output_bytes));
   writer->write_out(header_text(header));
   if (writer->failed()) {
     error = writer->error();
     writer.reset();
-    ::unlink(path.c_str());
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
     return nullptr;
   }
   error.clear();
   return writer;
 }
 
-TranscriptWriter::TranscriptWriter(std::filesystem::path path, int descriptor, std::uint64_t most_output_bytes)
-    : path_(std::move(path)), descriptor_(descriptor), most_output_bytes_(most_output_bytes) {
+TranscriptWriter::TranscriptWriter(std::filesystem::path path, std::FILE* file, std::uint64_t most_output_bytes)
+    : path_(std::move(path)), file_(file), most_output_bytes_(most_output_bytes) {
   buffer_.reserve(kBufferBytes);
 }
 
@@ -70,22 +73,18 @@ void TranscriptWriter::finish(const TranscriptEnd& end) {
 }
 
 void TranscriptWriter::write_out(std::string_view bytes) {
-  while (!bytes.empty() && !error_ && descriptor_ >= 0) {
-    const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      error_ = std::error_code(errno, std::generic_category());
-      return;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
+  if (bytes.empty() || error_ || file_ == nullptr) return;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    error_ = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
   }
 }
 
 void TranscriptWriter::close() {
-  if (descriptor_ < 0) return;
+  if (file_ == nullptr) return;
   flush();
-  ::close(descriptor_);
-  descriptor_ = -1;
+  std::fclose(file_);
+  file_ = nullptr;
 }
 
 }  // namespace tarnex::history

@@ -6,6 +6,7 @@
 // Tarnex be killed, the transcript holds the run up to that moment.
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -42,12 +43,12 @@ class TranscriptWriter {
   std::error_code error() const { return error_; }
 
  private:
-  TranscriptWriter(std::filesystem::path path, int descriptor, std::uint64_t most_output_bytes);
+  TranscriptWriter(std::filesystem::path path, std::FILE* file, std::uint64_t most_output_bytes);
   void write_out(std::string_view bytes);
   void close();
 
   std::filesystem::path path_;
-  int descriptor_;
+  std::FILE* file_;
   std::uint64_t most_output_bytes_;
   std::uint64_t output_bytes_ = 0;
   std::uint64_t not_kept_ = 0;

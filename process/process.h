@@ -74,27 +74,41 @@ std::optional<Pipe> create_pipe();
 // system refuses is ignored.
 enum class Priority { BelowNormal, Normal, AboveNormal };
 
+// What the system knows a started child by. On POSIX systems all four are
+// the process id, which its main thread and its process group share. On
+// Windows they are the process id, handles of the process and of its main
+// thread, and a job object that holds the process and every process it
+// starts.
+struct ChildHandles {
+  NativeHandle id = -1;
+  NativeHandle process = -1;
+  NativeHandle thread = -1;
+  NativeHandle group = -1;
+};
+
 // A started child. It is the only reaper of its process, and every use of
-// the process id happens under its lock while the process is not yet reaped,
-// so that no signal ever reaches a process that merely reuses the id. An
-// ended child is reaped only once closed or released: until then its id, the
-// id of its process group too, cannot be another process's.
+// the process happens under its lock while the process is not yet reaped,
+// so that nothing ever reaches a process that merely reuses the id, nor a
+// handle already closed. An ended child is reaped only once closed or
+// released: until then its id, the id of its group too, cannot be another
+// process's (on Windows the handles hold them).
 class ChildProcess {
  public:
-  explicit ChildProcess(NativeHandle process) : process_(process) {}
-  // A child still running is ended with its group and reaped.
+  explicit ChildProcess(const ChildHandles& handles) : handles_(handles) {}
+  // A child still running is ended with its group and collected.
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   // The process id, for the system's views of the process.
-  NativeHandle id() const { return process_; }
-  // kStillActive while it runs, then its exit code (128 + the signal for a
-  // child killed by a signal); nothing once terminate() has closed it.
+  NativeHandle id() const { return handles_.id; }
+  // kStillActive while it runs, then its exit code (on POSIX systems 128 +
+  // the signal for a child killed by a signal); nothing once terminate() has
+  // closed it.
   std::optional<int> exit_code();
-  // Ends the child's whole process group, helpers it started and left in the
-  // group included, even when the child itself has ended; closes the child:
-  // its exit code can no longer be read.
+  // Ends the child's whole group, helpers it started and left in the group
+  // included, even when the child itself has ended; closes the child: its
+  // exit code can no longer be read.
   void terminate();
   // The priority of the whole process, and of its main thread.
   void set_priority_class(Priority priority);
@@ -104,12 +118,13 @@ class ChildProcess {
   // With the lock held: notes the exit code once the child has ended,
   // leaving it unreaped.
   void look_for_end();
-  // With the lock held: waits for the child's end and lets its id go.
+  // With the lock held: waits for the child's end and lets its id go (on
+  // Windows: closes its handles).
   void reap();
   void apply_priority(Priority priority);
 
   std::mutex mutex_;
-  const NativeHandle process_;
+  ChildHandles handles_;
   bool reaped_ = false;
   bool closed_ = false;
   int code_ = kStillActive;
@@ -131,9 +146,10 @@ struct ChildStart {
   std::vector<std::pair<std::string, std::string>> environment = {};
 };
 
-// Starts the program hidden, in Tarnex's current directory and in a process
-// group of its own, with the signal dispositions of a fresh process. Nothing
-// when it cannot be started (a missing file, one that is no program).
+// Starts the program hidden, in Tarnex's current directory and in a group of
+// its own (a process group on POSIX systems, with the signal dispositions of
+// a fresh process; a job object and a new hidden console on Windows).
+// Nothing when it cannot be started (a missing file, one that is no program).
 std::shared_ptr<ChildProcess> start_child(const ChildStart& start);
 
 }  // namespace tarnex::process

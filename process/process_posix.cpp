@@ -1,4 +1,4 @@
-// The child processes and pipes of ui/process.h on POSIX systems.
+// The child processes and pipes of process/process.h on POSIX systems.
 
 #include <algorithm>
 #include <cerrno>
@@ -129,7 +129,7 @@ std::optional<Pipe> create_pipe() {
 ChildProcess::~ChildProcess() {
   std::lock_guard lock(mutex_);
   look_for_end();
-  if (!reaped_ && code_ == kStillActive) ::kill(-descriptor(process_), SIGKILL);
+  if (!reaped_ && code_ == kStillActive) ::kill(-descriptor(handles_.group), SIGKILL);
   reap();
 }
 
@@ -139,7 +139,7 @@ ChildProcess::~ChildProcess() {
 void ChildProcess::look_for_end() {
   if (reaped_ || code_ != kStillActive) return;
   siginfo_t ended{};
-  if (::waitid(P_PID, static_cast<id_t>(process_), &ended, WEXITED | WNOHANG | WNOWAIT) != 0) {
+  if (::waitid(P_PID, static_cast<id_t>(handles_.process), &ended, WEXITED | WNOHANG | WNOWAIT) != 0) {
     // ECHILD: the system reaped it already (children ignored); its code is
     // lost and its id may be another's.
     if (errno == ECHILD) {
@@ -154,7 +154,7 @@ void ChildProcess::look_for_end() {
 
 void ChildProcess::reap() {
   if (reaped_) return;
-  while (::waitpid(descriptor(process_), nullptr, 0) < 0 && errno == EINTR) {
+  while (::waitpid(descriptor(handles_.process), nullptr, 0) < 0 && errno == EINTR) {
   }
   reaped_ = true;
 }
@@ -171,7 +171,7 @@ std::optional<int> ChildProcess::exit_code() {
 void ChildProcess::terminate() {
   std::lock_guard lock(mutex_);
   // Unreaped, the child still holds its group's id, even after it ended.
-  if (!reaped_) ::kill(-descriptor(process_), SIGKILL);
+  if (!reaped_) ::kill(-descriptor(handles_.group), SIGKILL);
   closed_ = true;
 }
 
@@ -189,7 +189,7 @@ void ChildProcess::set_thread_priority(Priority priority) {
 void ChildProcess::apply_priority(Priority priority) {
   const bool raise = priority_ && priority > *priority_;
   if (code_ != kStillActive || priority == priority_ || (raise && raise_refused_)) return;
-  if (::setpriority(PRIO_PROCESS, static_cast<id_t>(process_), kNice[static_cast<int>(priority)]) == 0) {
+  if (::setpriority(PRIO_PROCESS, static_cast<id_t>(handles_.process), kNice[static_cast<int>(priority)]) == 0) {
     priority_ = priority;
   } else if (raise) {
     raise_refused_ = true;
@@ -220,7 +220,8 @@ std::shared_ptr<ChildProcess> start_child(const ChildStart& start) {
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (failure != 0) return nullptr;
-  return std::make_shared<ChildProcess>(process);
+  // The child leads its own group; its main thread's id is its own.
+  return std::make_shared<ChildProcess>(ChildHandles{process, process, process, process});
 }
 
 }  // namespace tarnex::process

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/file_system.h"
 #include "common/executable_paths.h"
 #include "run/qarn.h"
 #include "run/run_answers.h"
@@ -82,9 +83,9 @@ void start_up(State& state, ui::Ui& ui, std::string_view directory) {
   ui.set_colours_black_on_white();
   ui.text().clear();
   state.pending_command = kIdle;
-  const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
   for (std::size_t p = 0; p < kExecutableCount; ++p) {
-    state.paths.executable_paths[p] = executable_path_field(directory, static_cast<Executable>(p), separator);
+    state.paths.executable_paths[p] =
+        executable_path_field(directory, static_cast<Executable>(p), system_spelling().separator);
   }
   for (const auto& line : banner_lines()) ui.text().write_line(line);
   if (directory.size() > longest_directory()) {
@@ -111,7 +112,7 @@ void command_loop(State& state, const CommandOperations& operations) {
 }
 
 void TARNEX(State& state, ui::Ui& ui) {
-  start_up(state, ui, std::filesystem::current_path().string());
+  start_up(state, ui, files::utf8_name(std::filesystem::current_path()));
   command_loop(state, command_operations(state, ui));
 }
 

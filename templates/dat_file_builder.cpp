@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_system.h"
 #include "templates/template_text.h"
 
 namespace tarnex::templates {
@@ -13,7 +14,7 @@ namespace {
 
 bool write_lines(std::FILE* file, const std::vector<std::string>& lines) {
   for (const auto& line : lines) {
-    if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fputc('\n', file) == EOF) return false;
+    if (!files::write_line(file, line)) return false;
   }
   return std::fflush(file) == 0;
 }
@@ -22,9 +23,9 @@ bool write_lines(std::FILE* file, const std::vector<std::string>& lines) {
 
 TemplateWrite DATFILEBUILDER(std::string_view kind, std::string_view file_name) {
   const auto lines = template_lines(kind);
-  const std::string name(file_name);
-  // "x": creation fails when the file exists, so nothing is ever overwritten.
-  std::FILE* file = std::fopen(name.c_str(), "wx");
+  const auto name = files::native_path(file_name);
+  // Creation fails when the file exists, so nothing is ever overwritten.
+  std::FILE* file = files::create_new(name);
   if (!file) return {TemplateWrite::Outcome::NotCreated, errno};
   errno = 0;
   const bool written = write_lines(file, lines);

@@ -34,12 +34,27 @@ TEST(RootOfChosenFile, OwnDirectoryGivesTheBareNameElsewhereTheFullPath) {
       {"C:\\M\\BASIN", true, ""},
       {"C:\\V1.2\\BASIN", false, ""},
       {"BASIN.DAT", true, "BASIN"},
+      // either slash, and the directory in any letter case
+      {"C:/M/BASIN.DAT", true, "BASIN"},
+      {"c:\\m/BASIN.DAT", true, "BASIN"},
+      {"C:/V1.2/BASIN.FLO", false, "C:/V1.2/BASIN"},
+      {"\\\\SERVER\\MODELS\\BASIN.DAT", true, "\\\\SERVER\\MODELS\\BASIN"},
+      {"//SERVER/MODELS/BASIN.V2.DAT", false, "//SERVER/MODELS/BASIN.V2"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(root_of_chosen_file(c.chosen, "C:\\M\\Tarnex.exe", c.first_dot, '\\'), c.root) << c.chosen;
+    EXPECT_EQ(root_of_chosen_file(c.chosen, "C:\\M\\Tarnex.exe", c.first_dot, kWindowsSpelling), c.root) << c.chosen;
   }
-  EXPECT_EQ(root_of_chosen_file("/home/j.smith/BASIN.DAT", "/home/j.smith/Tarnex.exe", true, '/'), "BASIN");
-  EXPECT_EQ(root_of_chosen_file("/data/basin.dat", "/home/u/Tarnex.exe", true, '/'), "/data/basin");
+  const RootCase posix_cases[] = {
+      {"/home/j.smith/BASIN.DAT", true, "BASIN"},
+      {"/data/basin.dat", true, "/data/basin"},
+      // letter case tells directories apart, and a backslash is part of a name
+      {"/Home/j.smith/BASIN.DAT", true, "/Home/j.smith/BASIN"},
+      {"/home/j.smith/A\\B.DAT", true, "A\\B"},
+  };
+  for (const auto& c : posix_cases) {
+    EXPECT_EQ(root_of_chosen_file(c.chosen, "/home/j.smith/Tarnex.exe", c.first_dot, kPosixSpelling), c.root)
+        << c.chosen;
+  }
 }
 
 class LocateDatfiles : public ::testing::Test {

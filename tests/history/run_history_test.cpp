@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "history/run_history.h"
 #include "history/transcript_reader.h"
+#include "tests/support/environment.h"
 #include "scratch_directory.h"
 
 namespace tarnex::history {
@@ -24,6 +26,10 @@ struct DirectoryCase {
 };
 
 TEST(RunsDirectory, FollowsTheDesktopsStateDirectory) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the state directory of the XDG rules is the Linux desktop's; "
+                  "OnWindowsTheLocalApplicationData is the Windows one";
+#else
   const DirectoryCase cases[] = {
       {"/var/state", "/home/me", "/var/state/tarnex/runs"},
       {nullptr, "/home/me", "/home/me/.local/state/tarnex/runs"},
@@ -37,6 +43,39 @@ TEST(RunsDirectory, FollowsTheDesktopsStateDirectory) {
     EXPECT_EQ(runs_directory(c.xdg_state_home, c.home).string(), c.expected)
         << (c.xdg_state_home ? c.xdg_state_home : "(unset)") << " " << (c.home ? c.home : "(unset)");
   }
+#endif
+}
+
+// XDG_STATE_HOME still counts when it names a directory of the system (the
+// tests set it); otherwise Windows keeps the runs with the user's local
+// application data.
+TEST(RunsDirectory, OnWindowsTheLocalApplicationData) {
+#ifndef _WIN32
+  GTEST_SKIP() << "LOCALAPPDATA is Windows'; FollowsTheDesktopsStateDirectory is the Linux desktop's rule";
+#else
+  const char* saved_state = std::getenv("XDG_STATE_HOME");
+  const std::string state = saved_state != nullptr ? saved_state : "";
+  const char* saved_local = std::getenv("LOCALAPPDATA");
+  const std::string local = saved_local != nullptr ? saved_local : "";
+  struct Case {
+    const char* xdg_state_home;
+    const char* local_application_data;
+    std::filesystem::path expected;
+  };
+  const Case cases[] = {
+      {"", "C:\\Users\\me\\AppData\\Local", "C:\\Users\\me\\AppData\\Local\\Tarnex\\runs"},
+      {"/var/state", "C:\\Users\\me\\AppData\\Local", "C:\\Users\\me\\AppData\\Local\\Tarnex\\runs"},
+      {"D:\\state", "C:\\Users\\me\\AppData\\Local", "D:\\state\\tarnex\\runs"},
+      {"", "", ""},
+  };
+  for (const auto& c : cases) {
+    test::set_environment_variable("XDG_STATE_HOME", c.xdg_state_home);
+    test::set_environment_variable("LOCALAPPDATA", c.local_application_data);
+    EXPECT_EQ(default_runs_directory(), c.expected) << c.xdg_state_home << " " << c.local_application_data;
+  }
+  test::set_environment_variable("XDG_STATE_HOME", state);
+  test::set_environment_variable("LOCALAPPDATA", local);
+#endif
 }
 
 TEST(TranscriptName, StartTimeAndProgramThenANumber) {

@@ -2,22 +2,19 @@
 // A fresh directory under the temporary directory for one test, removed at
 // the end, and the files the tests put there.
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
 
+#include "tests/support/temporary_directory.h"
+
 namespace tarnex::test {
 
 class ScratchDirectory {
  public:
-  ScratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnex-history-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
+  ScratchDirectory() : path_(make_temporary_directory("tarnex-history-")) {}
   ~ScratchDirectory() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <string>
@@ -105,6 +107,9 @@ TEST(Transcript, WithoutAnEndItIsARunCutShortHoldingItsOutput) {
 // A child process writes as the driver does and is killed with SIGKILL, as
 // Tarnex may be: what it flushed at the end of each cycle is there.
 TEST(Transcript, TarnexKilledLeavesTheRunUpToThatMoment) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the writer killed midway is a forked child; Windows has no fork";
+#else
   ScratchDirectory dir;
   const auto path = dir.path() / "killed.txt";
   int ready[2];
@@ -137,6 +142,7 @@ TEST(Transcript, TarnexKilledLeavesTheRunUpToThatMoment) {
   EXPECT_EQ(runs[0].end.outcome, Outcome::Unknown);
   EXPECT_EQ(runs[0].header.program, "ORB");
   EXPECT_EQ(read_file(path), header_text(orb_header()) + "first cycle\nsecond cycle\n");
+#endif
 }
 
 TEST(Transcript, BinaryOutputIsKeptByteForByte) {

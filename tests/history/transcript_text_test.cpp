@@ -8,6 +8,7 @@
 #include <string>
 
 #include "history/transcript.h"
+#include "tests/support/environment.h"
 
 namespace tarnex::history {
 namespace {
@@ -19,16 +20,16 @@ class InZone : public ::testing::Test {
  protected:
   void SetUp() override {
     if (const char* zone = std::getenv("TZ")) previous_ = zone;
-    ::setenv("TZ", "UTC+2", 1);
-    ::tzset();
+    test::set_environment_variable("TZ", "UTC+2");
+    test::reread_time_zone();
   }
   void TearDown() override {
     if (previous_.empty()) {
-      ::unsetenv("TZ");
+      test::unset_environment_variable("TZ");
     } else {
-      ::setenv("TZ", previous_.c_str(), 1);
+      test::set_environment_variable("TZ", previous_);
     }
-    ::tzset();
+    test::reread_time_zone();
   }
 
  private:

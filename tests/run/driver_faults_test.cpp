@@ -14,11 +14,31 @@
 
 #include "shell/running_program.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#endif
+
 namespace tarnex::test {
 namespace {
 
 const char* const kFirstPrompt = "Enter root of input and output file names.";
 
+#ifdef _WIN32
+long resident_kib() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<long>(counters.WorkingSetSize / 1024);
+}
+
+bool process_exists(process::NativeHandle id) {
+  const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+  if (process == nullptr) return false;
+  const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  ::CloseHandle(process);
+  return running;
+}
+#else
 // The resident memory of this process.
 long resident_kib() {
   std::ifstream status("/proc/self/status");
@@ -30,6 +50,7 @@ long resident_kib() {
 }
 
 bool process_exists(process::NativeHandle id) { return std::filesystem::exists("/proc/" + std::to_string(id)); }
+#endif
 
 class Faults : public DriverTest {
  protected:
@@ -58,7 +79,7 @@ TEST_F(Faults, CrashEndsTheRunWithItsCodeAndTheNextProgramStillStarts) {
   state.run_settings.orb_source_root = root("BASIN");
   set_mode("crash");
   run(kMorRun);
-  EXPECT_EQ(state.running.exit_code(), 128 + SIGKILL);
+  EXPECT_EQ(state.running.exit_code(), kCrashCode);
   EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n");
   // Terminate after the end, even twice, only sets the code.
   TERMINATE(state.running);
@@ -116,10 +137,15 @@ TEST_F(Faults, ATerminateBetweenReadingAndStoringTheExitCodeEndsTheRun) {
 }
 
 TEST_F(DriverTest, ATerminateBetweenReadingAndStoringTheExitCodeKeepsItsZero) {
+#ifdef _WIN32
+  const std::string waits = dir.add_test_child("waits.exe", "sleep 60000");
+#else
   dir.put("waits", "#!/bin/sh\nexec sleep 60\n", true);
+  const std::string waits = dir.file("waits");
+#endif
   RunningChild running;
   for (int run = 1; run <= 2; ++run) {
-    auto child = process::start_child({dir.file("waits")});
+    auto child = process::start_child({waits});
     ASSERT_NE(child, nullptr);
     running.start(child);
     EXPECT_EQ(running.exit_code(), kStillActive) << run;
@@ -197,7 +223,11 @@ TEST_F(Faults, OddOutputIsShownAsItIs) {
 
 TEST_F(Faults, ACharacterSplitAcrossTwoReadsIsShownWhole) {
   std::filesystem::remove(dir.file("MOR.exe"));
+#ifdef _WIN32
+  dir.add_test_child("MOR.exe", "print Caf\\xc3;sleep 300;print \\xa9 au lait\\n");
+#else
   dir.put("MOR.exe", "#!/bin/sh\nprintf 'Caf\\303'\nsleep 0.3\nprintf '\\251 au lait\\n'\n", true);
+#endif
   run(kMorRun);
   EXPECT_EQ(rows_equal("Caf\xc3\xa9 au lait"), 1);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <future>
 #include <optional>
 #include <set>
@@ -25,13 +26,23 @@ using namespace std::chrono_literals;
 // Shorter waits than the program's; the driver's algorithm is the same.
 inline constexpr Pacing kQuick{.while_running = 50ms, .after_end = 100ms, .settle = 20ms, .enter_again = 100ms};
 
+// The exit code of a program that crashed: killed by SIGKILL, or on Windows
+// ended as an access violation ends it (the stand-in's crash, the tests'
+// child program's).
+#ifdef _WIN32
+inline constexpr int kCrashCode = static_cast<int>(0xC0000005u);
+#else
+inline constexpr int kCrashCode = 128 + SIGKILL;
+#endif
+
 // Every wait of these tests ends after this long at most.
 inline constexpr std::chrono::seconds kBound{60};
 
 // `text` cut or padded to a root field.
 std::string root(std::string_view text);
 
-// The descriptors this process has open.
+// The descriptors this process has open; on Windows its handles of the kinds
+// the process layer makes.
 std::set<std::string> open_descriptors();
 
 // An environment variable set for the rest of a scope.

@@ -12,9 +12,43 @@
 
 #include "shell/running_program.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include "base/file_system.h"
+#endif
+
 namespace tarnex::test {
 namespace {
 
+#ifdef _WIN32
+// Processes still running from `program`: the stand-in and the helpers it
+// started again from its own file.
+int live_processes_of(const std::string& program) {
+  const auto wanted = files::native_path(program);
+  const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  int count = 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
+    const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+    if (process == nullptr) continue;
+    wchar_t image[MAX_PATH];
+    DWORD length = MAX_PATH;
+    DWORD code = 0;
+    std::error_code ignored;
+    if (::QueryFullProcessImageNameW(process, 0, image, &length) && ::GetExitCodeProcess(process, &code) &&
+        code == STILL_ACTIVE && std::filesystem::equivalent(std::filesystem::path(image), wanted, ignored)) {
+      ++count;
+    }
+    ::CloseHandle(process);
+  }
+  ::CloseHandle(snapshot);
+  return count;
+}
+#else
 // Processes, zombies aside, started from `program`: the stand-in and the
 // helpers it forked.
 int live_processes_of(const std::string& program) {
@@ -30,11 +64,12 @@ int live_processes_of(const std::string& program) {
   }
   return count;
 }
+#endif
 
 // Waits, bounded, until no process of `program` lives.
 bool none_left(const std::string& program) {
   const auto deadline = std::chrono::steady_clock::now() + kBound;
-  while (live_processes_of(program) > 0) {
+  while (live_processes_of(program) != 0) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(10ms);
   }

@@ -1,24 +1,34 @@
 // The driver and the system around it: a missing program, pipes no other
-// program inherits, Windows executables through wine, and a Fortran program
-// whose runtime would otherwise hold its questions back.
+// program inherits, nothing left open, a directory named beyond ASCII,
+// Windows executables through wine, and a Fortran program whose runtime
+// would otherwise hold its questions back.
 
 #include "driver_fixture.h"
 
 #include <filesystem>
 #include <set>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "shell/running_program.h"
-
 extern char** environ;
+#endif
+
+#include "base/file_system.h"
+#include "shell/running_program.h"
+#include "shell/tarnex.h"
 
 namespace tarnex::test {
 namespace {
 
 namespace fs = std::filesystem;
+
+#ifndef _WIN32
 
 // What each descriptor of a process refers to ("pipe:[1234]", a path ...).
 std::multiset<std::string> targets_of(const std::string& process) {
@@ -47,6 +57,7 @@ void end_process(pid_t id) {
   ::kill(id, SIGKILL);
   ::waitpid(id, nullptr, 0);
 }
+#endif
 
 TEST_F(DriverTest, AMissingProgramIsReportedAndNothingIsLeftOpen) {
   const auto open_before = open_descriptors();
@@ -77,6 +88,10 @@ TEST_F(DriverTest, AProgramThatIsNoProgramIsReported) {
 }
 
 TEST_F(DriverTest, NoOtherProgramInheritsTheModelsPipes) {
+#ifdef _WIN32
+  GTEST_SKIP() << "another process's descriptors are seen in /proc; on Windows PipeEndsAreNotInheritedByStartedPrograms "
+                  "and AModelInheritsNoOtherHandle show it";
+#else
   dir.add_standin("MOR.exe");
   set_mode("unknown");
   start(kMorRun);
@@ -101,9 +116,68 @@ TEST_F(DriverTest, NoOtherProgramInheritsTheModelsPipes) {
   EXPECT_EQ(other_targets.count(output), 0u);
   TERMINATE(state.running);
   finish();
+#endif
+}
+
+// The model is started with a list of the only handles it inherits: an
+// inheritable handle Tarnex holds for another purpose stays out of it.
+TEST_F(DriverTest, AModelInheritsNoOtherHandle) {
+#ifndef _WIN32
+  GTEST_SKIP() << "a POSIX child inherits every descriptor not closed on exec, and Tarnex keeps none open that is not; "
+                  "NoOtherProgramInheritsTheModelsPipes shows the model's own";
+#else
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  ASSERT_TRUE(::CreatePipe(&read, &write, &inherit, 0));
+  dir.add_standin("MOR.exe");
+  set_mode("unknown");
+  start(kMorRun);
+  ASSERT_TRUE(window_shows("Enter the phase of the moon."));
+  ::CloseHandle(write);
+  DWORD waiting = 0;
+  // Had the model inherited the writing end, the pipe would not have ended.
+  EXPECT_FALSE(::PeekNamedPipe(read, nullptr, 0, nullptr, &waiting, nullptr));
+  EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_BROKEN_PIPE));
+  ::CloseHandle(read);
+  TERMINATE(state.running);
+  finish();
+#endif
+}
+
+TEST_F(DriverTest, TwentyRunsLeaveNothingOpen) {
+  dir.add_standin("MOR.exe");
+  state.run_settings.mor_root = root("BASIN");
+  const auto open_before = open_descriptors();
+  for (int run_number = 1; run_number <= 20; ++run_number) {
+    run(kMorRun);
+    EXPECT_EQ(state.running.exit_code(), 0) << run_number;
+  }
+  EXPECT_EQ(open_descriptors(), open_before);
+  EXPECT_EQ(dir.read("MOR.answers")->size(), 20 * std::string("BASIN\n\nA\n\n").size());
+}
+
+// Tarnex holds the names as UTF-8; the system gets them in its own form.
+TEST_F(DriverTest, AModelDirectoryNamedBeyondAsciiRunsItsPrograms) {
+  const ModelDirectory models("Mod\xc3\xa8les \xc3\x86r\xc3\xb8");
+  models.add_standin("MOR.exe");
+  State started;
+  ui::HeadlessUi window;
+  start_up(started, window, files::utf8_name(fs::current_path()));
+  EXPECT_EQ(path_of(started.paths.executable_paths[kMor]),
+            models.path().substr(0, models.path().rfind('/')) + system_spelling().separator +
+                "Mod\xc3\xa8les \xc3\x86r\xc3\xb8" + system_spelling().separator + "MOR.exe");
+  state.run_settings.mor_root = root("BAS\xc3\x8dN");
+  QARN(state.running, state.run_settings, started.paths.executable_paths, ui, kMorRun, kQuick);
+  EXPECT_TRUE(ui.message_boxes().empty());
+  EXPECT_EQ(models.read("MOR.answers"), "BAS\xc3\x8dN\n\nA\n\n");
+  EXPECT_EQ(rows_equal("   BAS\xc3\x8dN"), 1);
 }
 
 TEST_F(DriverTest, PipeFailuresAreReportedAndTheRunGoesOn) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows sets no limit on a process's handles that a test could lower";
+#else
   dir.add_standin("MOR.exe");
   rlimit limit{};
   ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
@@ -119,9 +193,13 @@ TEST_F(DriverTest, PipeFailuresAreReportedAndTheRunGoesOn) {
   EXPECT_EQ(rows_equal("Creation of Input Pipe Failed"), 1);
   EXPECT_EQ(rows_equal("Creation of Output Pipe Failed"), 1);
   EXPECT_EQ(state.running.child(), nullptr);
+#endif
 }
 
 TEST_F(DriverTest, AWindowsExecutableRunsThroughWine) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows starts its own executables";
+#else
   // The stand-in plays the part of the Windows program; its own name tells
   // it which program it is.
   dir.put("real/.keep", "");
@@ -148,37 +226,46 @@ TEST_F(DriverTest, AWindowsExecutableRunsThroughWine) {
   EXPECT_EQ(dir.read("MOR.answers"), "BASIN\n\nA\n\n");
   EXPECT_EQ(rows_equal("Exit QARN-MOR"), 1);
   EXPECT_EQ(state.running.exit_code(), 0);
+#endif
 }
 
+// The program of fortran_mor.f90: built with the tests for Windows, here
+// with the system's Fortran compiler when there is one.
 TEST_F(DriverTest, AFortranProgramIsAnswered) {
+#ifdef _WIN32
+  fs::copy_file(FORTRAN_MOR_PATH, files::native_path(dir.file("MOR.exe")));
+#else
   if (::system("command -v gfortran > /dev/null 2>&1") != 0) GTEST_SKIP() << "no gfortran";
-  // List-directed writes, as model programs use them: each line begins with
-  // a blank. The runtime is told to write at once; it shows what it was told.
-  dir.put("mor.f90",
-          "program mor\n"
-          "  character(len=256) :: root, hydrology, replace, enter, unbuffered, buffered\n"
-          "  call get_environment_variable('GFORTRAN_UNBUFFERED_PRECONNECTED', unbuffered)\n"
-          "  call get_environment_variable('FORT_BUFFERED', buffered)\n"
-          "  write(*,*) 'Enter root of input and output file names.'\n"
-          "  read(*,'(A)') root\n"
-          "  write(*,*) 'Enter root of hydrology file names if different.'\n"
-          "  read(*,'(A)') hydrology\n"
-          "  write(*,*) 'Yes(Y), No(N), Replace All(A)'\n"
-          "  read(*,'(A)') replace\n"
-          "  write(*,'(6A)') 'Reading ', trim(root), '.DAT ', trim(hydrology), '.FLO ', trim(replace)\n"
-          "  write(*,'(3A)') trim(unbuffered), ' ', trim(buffered)\n"
-          "  write(*,*) 'Exit QARN-MOR'\n"
-          "  write(*,*) 'Press enter to exit.'\n"
-          "  read(*,'(A)') enter\n"
-          "end program mor\n");
-  ASSERT_EQ(::system("gfortran -o MOR.exe mor.f90"), 0);
-  state.run_settings.mor_root = root("BASIN");
-  state.run_settings.hydrology_root = root("HYD");
-  run(kMorRun);
-  EXPECT_EQ(rows_equal("Reading BASIN.DAT HYD.FLO A"), 1);
-  EXPECT_EQ(rows_equal("y false"), 1);
-  EXPECT_EQ(rows_equal(" Exit QARN-MOR"), 1);
-  EXPECT_EQ(state.running.exit_code(), 0);
+  ASSERT_EQ(::system("gfortran -o MOR.exe \"" FORTRAN_MOR_SOURCE "\""), 0);
+#endif
+  struct Case {
+    const char* hydrology;
+    const char* reading;
+    std::vector<std::string> rows;  // the window's rows from the first question on
+  };
+  const Case cases[] = {
+      {"HYD", "Reading BASIN.DAT HYD.FLO A",
+       {" Enter root of input and output file names.", "", "   BASIN",
+        " Enter root of hydrology file names if different.", "", "   HYD", " Yes(Y), No(N), Replace All(A)", "",
+        "   A", "Reading BASIN.DAT HYD.FLO A", "y false", " Exit QARN-MOR", " Press enter to exit."}},
+      // A blank root is answered with a line feed alone.
+      {"", "Reading BASIN.DAT BASIN.FLO A",
+       {" Enter root of input and output file names.", "", "   BASIN",
+        " Enter root of hydrology file names if different.", "", "   ", " Yes(Y), No(N), Replace All(A)", "",
+        "   A", "Reading BASIN.DAT BASIN.FLO A", "y false", " Exit QARN-MOR", " Press enter to exit."}},
+  };
+  for (const auto& c : cases) {
+    ui.text().clear();
+    state.run_settings.mor_root = root("BASIN");
+    state.run_settings.hydrology_root = root(c.hydrology);
+    run(kMorRun);
+    EXPECT_EQ(rows_after(c.rows.front(), c.rows.size() - 1), std::vector(c.rows.begin() + 1, c.rows.end()))
+        << c.hydrology;
+    EXPECT_EQ(rows_equal(c.reading), 1) << c.hydrology;
+    EXPECT_EQ(rows_equal("y false"), 1) << c.hydrology;
+    EXPECT_EQ(rows_equal(" Exit QARN-MOR"), 1) << c.hydrology;
+    EXPECT_EQ(state.running.exit_code(), 0) << c.hydrology;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 #include <csignal>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tarnex::test {
 namespace {
 
@@ -15,8 +19,10 @@ constexpr std::chrono::milliseconds kNever = std::chrono::minutes(10);
 
 struct WaitCase {
   const char* name;
-  // The model program: a shell script, or the stand-in when null.
+  // The model program: a shell script, or the stand-in when null; on
+  // Windows a script of the tests' child program.
   const char* script;
+  const char* windows;
   Pacing pacing;
   // The file the program leaves what it read in, and its content.
   const char* log;
@@ -24,7 +30,7 @@ struct WaitCase {
 };
 
 const WaitCase kWaits[] = {
-    {"QuestionsAreAnsweredAsTheyArriveAndTheRunEndsWithThePipe", nullptr,
+    {"QuestionsAreAnsweredAsTheyArriveAndTheRunEndsWithThePipe", nullptr, nullptr,
      {.while_running = kNever, .after_end = kNever, .settle = 20ms, .enter_again = kNever}, "MOR.answers",
      "BASIN\nHYD\nA\n\n"},
     {"AProgramBusyAfterItsExitLineStillGetsItsEnter",
@@ -32,12 +38,14 @@ const WaitCase kWaits[] = {
      "sleep 0.3\n"
      "read line\n"
      "echo \"[$line]\" > read.log\n",
+     "print Exit QARN-MOR\\n;sleep 300;read;save read.log",
      {.while_running = kNever, .after_end = kNever, .settle = 20ms, .enter_again = kNever}, "read.log", "[]\n"},
     {"AProgramThatTookTheFirstEnterForSomethingElseGetsAnother",
      "echo 'Press enter to exit.'\n"
      "read first\n"
      "read second\n"
      "echo \"[$first][$second]\" > read.log\n",
+     "print Press enter to exit.\\n;read;read;save read.log",
      {.while_running = kNever, .after_end = kNever, .settle = 20ms, .enter_again = 50ms}, "read.log", "[][]\n"},
     {"EachExitLineGetsOneEnterAndNoMoreWhileTheProgramRuns",
      "echo 'Press enter to exit.'\n"
@@ -48,6 +56,7 @@ const WaitCase kWaits[] = {
      "read second\n"
      "echo \"[$first][$second]\" > read.log\n"
      "cat extra.log >> read.log\n",
+     "print Press enter to exit.\\n;read;sleep 300;grab 200;print Exit QARN-MOR\\n;read;save read.log",
      {.while_running = kNever, .after_end = kNever, .settle = 20ms, .enter_again = kNever}, "read.log", "[][]\n"},
 };
 
@@ -58,7 +67,11 @@ class Waits : public DriverTest, public ::testing::WithParamInterface<WaitCase> 
 TEST_P(Waits, EndOnTheirEvents) {
   const WaitCase& c = GetParam();
   if (c.script != nullptr) {
+#ifdef _WIN32
+    dir.add_test_child("MOR.exe", c.windows);
+#else
     dir.put("MOR.exe", std::string("#!/bin/sh\n") + c.script, true);
+#endif
   } else {
     dir.add_standin("MOR.exe");
   }
@@ -74,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Driver, Waits, ::testing::ValuesIn(kWaits),
 
 TEST_F(DriverTest, AHelperHoldingThePipeAfterTheProgramEndsIsWaitedForBriefly) {
   // Like wineserver, a helper the program started keeps its output open.
+#ifdef _WIN32
+  dir.add_test_child("MOR.exe", "spawn-holding helper.pid;print Press enter to exit.\\n;read");
+#else
   dir.put("MOR.exe",
           "#!/bin/sh\n"
           "sleep 60 &\n"
@@ -81,11 +97,21 @@ TEST_F(DriverTest, AHelperHoldingThePipeAfterTheProgramEndsIsWaitedForBriefly) {
           "echo 'Press enter to exit.'\n"
           "read line\n",
           true);
+#endif
   run(kMorRun, {.while_running = 20ms, .after_end = 50ms, .settle = 20ms, .enter_again = kNever});
   const auto helper = dir.read("helper.pid");
   ASSERT_TRUE(helper.has_value());
+#ifdef _WIN32
+  const HANDLE helper_process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, std::stoul(*helper));
+  ASSERT_NE(helper_process, nullptr);
+  EXPECT_EQ(::WaitForSingleObject(helper_process, 0), static_cast<DWORD>(WAIT_TIMEOUT))
+      << "the run ended while the helper lived";
+  ::TerminateProcess(helper_process, 1);
+  ::CloseHandle(helper_process);
+#else
   const pid_t helper_id = std::stoi(*helper);
   EXPECT_EQ(::kill(helper_id, SIGKILL), 0) << "the run ended while the helper lived";
+#endif
   EXPECT_EQ(state.running.exit_code(), 0);
 }
 

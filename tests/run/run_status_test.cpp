@@ -62,7 +62,7 @@ TEST_F(RunStatusTest, ARunThatEndsShowsItsExitCode) {
     const char* mode;
     int exit_code;
   };
-  const Case cases[] = {{"silent", 0}, {"crash", 128 + SIGKILL}};
+  const Case cases[] = {{"silent", 0}, {"crash", kCrashCode}};
   for (const auto& c : cases) {
     set_mode(c.mode);
     auto run = start_run();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "resources/resources.h"
 #include "shell/application_commands.h"
 #include "shell/menu_bar.h"
@@ -49,7 +51,7 @@ TEST(ApplicationTable, WindowsCommandLinesAndInstallationPaths) {
 }
 
 TEST(ApplicationTable, EveryCommandHasProgramsElsewhereToo) {
-  const auto& commands = application_commands();
+  const auto commands = parse_application_table(resources::text("tables/applications.tbl"), "posix");
   ASSERT_EQ(commands.size(), 6u);
   for (const auto& command : commands) {
     EXPECT_FALSE(command.programs.empty()) << command.routine;
@@ -58,6 +60,18 @@ TEST(ApplicationTable, EveryCommandHasProgramsElsewhereToo) {
       EXPECT_EQ(program.front().find('\\'), std::string::npos) << command.routine << ": " << program.front();
     }
   }
+}
+
+// The program takes the rows of the system it runs on.
+TEST(ApplicationTable, ThisSystemTakesItsOwnRows) {
+  const auto& commands = application_commands();
+  const auto notepad = std::ranges::find(commands, std::string("NOTEPAD"), &ApplicationCommand::routine);
+  ASSERT_NE(notepad, commands.end());
+#ifdef _WIN32
+  EXPECT_EQ(notepad->programs, Programs{{"Notepad.exe"}});
+#else
+  EXPECT_EQ(notepad->programs.front(), Arguments{"gnome-text-editor"});
+#endif
 }
 
 TEST(ApplicationTable, CommandLinesSplitAtBlanksApplicationsKeepTheirs) {

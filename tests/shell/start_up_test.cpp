@@ -114,7 +114,7 @@ TEST_F(StartUp, TitlesColoursFontBannerAndPaths) {
   const auto banner = banner_lines();
   ASSERT_GE(rows.size(), banner.size());
   for (std::size_t i = 0; i < banner.size(); ++i) EXPECT_EQ(rows[i], banner[i]);
-  EXPECT_EQ(path_of(state.paths.executable_paths[kOrb]), "/models/ORB.exe");
+  EXPECT_EQ(path_of(state.paths.executable_paths[kOrb]), std::string("/models") + system_spelling().separator + "ORB.exe");
   EXPECT_EQ(state.pending_command, kIdle);
 }
 

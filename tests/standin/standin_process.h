@@ -1,12 +1,18 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <utility>
 #include <vector>
+
+#ifdef _WIN32
+#include "process/process.h"
+#else
+#include <sys/types.h>
+#endif
 
 namespace standin_test {
 
@@ -36,7 +42,8 @@ private:
     std::string path_;
 };
 
-// How the child ended: its exit code, or the signal that killed it.
+// How the child ended: its exit code, or the signal that killed it (a
+// Windows program is never killed by a signal, it ends with a code).
 struct Ending {
     bool signalled = false;
     int code = 0;
@@ -52,7 +59,9 @@ enum class Input {
 
 // One stand-in child started in a scratch directory with its standard input
 // on one pipe and standard output and error together on another, as Tarnex
-// starts a model program. A child still running at the end is killed.
+// starts a model program: on POSIX systems forked here, on Windows started
+// through Tarnex's own process layer. A child still running at the end is
+// killed.
 class StandinProcess {
 public:
     // `mode` becomes STANDIN_MODE; empty means the variable is not set.
@@ -90,9 +99,15 @@ private:
     // One poll-and-read; false when the output has ended or the deadline passed.
     bool read_some(Clock::time_point deadline);
 
+#ifdef _WIN32
+    std::shared_ptr<tarnex::process::ChildProcess> child_;
+    tarnex::process::PipeEnd input_;
+    tarnex::process::PipeEnd output_pipe_;
+#else
     pid_t pid_ = -1;
     int input_fd_ = -1;
     int output_fd_ = -1;
+#endif
     bool output_ended_ = false;
     std::optional<Ending> ending_;
     std::string output_;

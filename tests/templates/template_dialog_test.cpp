@@ -160,6 +160,9 @@ TEST_F(TemplateDialog, ABlankRootBoxGetsOneBlankOnFocus) {
 }
 
 TEST_F(TemplateDialog, AFailedWriteIsReportedNotCalledASuccess) {
+#ifdef _WIN32
+  GTEST_SKIP() << test::kNoFileSizeLimit;
+#else
   create(ui, "basin");
   {
     test::FileSizeLimit limit(1000);
@@ -174,6 +177,7 @@ TEST_F(TemplateDialog, AFailedWriteIsReportedNotCalledASuccess) {
   EXPECT_NE(boxes[0].text.find("File too large"), std::string::npos) << boxes[0].text;
   EXPECT_NE(boxes[0].text.find("removed"), std::string::npos) << boxes[0].text;
   EXPECT_EQ(directory.file_count(), 0u);
+#endif
 }
 
 }  // namespace

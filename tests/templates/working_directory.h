@@ -3,25 +3,26 @@
 // template builder writes its files there; the previous directory comes back
 // and the directory is removed at the end.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
 
+#include "tests/support/temporary_directory.h"
+
 namespace tarnex::templates::test {
 
 class WorkingDirectory {
  public:
-  WorkingDirectory() : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnex-templates-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+  WorkingDirectory()
+      : previous_(std::filesystem::current_path()), path_(tarnex::test::make_temporary_directory("tarnex-templates-")) {
     std::filesystem::current_path(path_);
   }
   ~WorkingDirectory() {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(path_);
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    std::filesystem::remove_all(path_, ignored);
   }
   WorkingDirectory(const WorkingDirectory&) = delete;
   WorkingDirectory& operator=(const WorkingDirectory&) = delete;

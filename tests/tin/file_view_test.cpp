@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "base/file_system.h"
 #include "editor_fixture.h"
 #include "resources/dialog_ids.h"
 #include "tin/catalogue/catalogue.h"
@@ -265,8 +266,9 @@ TEST_F(FileViewTest, BuildWritesTheFileAndReportsItsWarnings) {
             "The file contains records other than TITL records at the beginning of the file.\r\n"
             "An ENDF record(s) was found positioned other than at the end of the file.\r\n"
             "The file does not contain an ENDF record as the last entry.\r\n*****************");
+  const std::string end(files::kLineEnd);
   EXPECT_EQ(directory.read("x.tin"),
-            fit("COMM a", 152) + "\n" + fit("TITL", 152) + "\n" + fit("ENDF", 152) + "\n" + std::string(152, 'x') + "\n");
+            fit("COMM a", 152) + end + fit("TITL", 152) + end + fit("ENDF", 152) + end + std::string(152, 'x') + end);
 }
 
 TEST_F(FileViewTest, BuildThatFailsReportsErrorAndKeepsTheList) {

@@ -1,6 +1,5 @@
 #include "tin/editor/orben_file_name.h"
 
-#include <filesystem>
 #include <string>
 
 #include "base/fixed_text.h"
@@ -57,8 +56,7 @@ void browse(Paths& paths, ui::Ui& ui, ui::Dialog& dialog) {
   const auto chosen = ui.open_file({{"TIN file", "*.tin"}}, "Select a ORBEN file to edit", remembered);
   if (!chosen) return;
   remembered = *chosen;
-  const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-  const auto root = root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), true, separator);
+  const auto root = root_of_chosen_file(*chosen, path_of(paths.executable_paths[kTarnex]), true, system_spelling());
   dialog.set_text(orben_file_name::kFileRoot, root);
 }
 

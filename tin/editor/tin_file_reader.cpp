@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+#include "base/file_system.h"
 #include "tin/catalogue/record_list.h"
 
 namespace tarnex::tin {
@@ -75,8 +76,9 @@ class LineSplitter {
 
 TinFileRead read_tin_file(const std::string& name) {
   std::error_code error;
-  if (!fs::is_regular_file(name, error)) return {Outcome::kCannotOpen, {}};
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "rb"), std::fclose);
+  const auto path = files::native_path(name);
+  if (!fs::is_regular_file(path, error)) return {Outcome::kCannotOpen, {}};
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(files::open(path, "rb"), std::fclose);
   if (!file) return {Outcome::kCannotOpen, {}};
   LineSplitter splitter;
   std::array<unsigned char, 65536> buffer;
@@ -94,27 +96,31 @@ TinFileRead read_tin_file(const std::string& name) {
   return {Outcome::kRead, splitter.finish()};
 }
 
+// Where names differ in letter case only when they are one name (Windows),
+// the system finds the file itself and the name stays as typed.
 std::string existing_file_name(const std::string& name) {
   std::error_code error;
-  const fs::path path(name);
+  const auto path = files::native_path(name);
   if (fs::exists(path, error) || !path.has_filename()) return name;
   const auto directory = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  const auto wanted = path.filename().string();
+  const auto wanted = files::utf8_name(path.filename());
   std::string found;
   for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
-    const auto candidate = it->path().filename().string();
+    const auto candidate = files::utf8_name(it->path().filename());
     if (same_ignoring_case(candidate, wanted) && (found.empty() || candidate < found)) found = candidate;
   }
   if (found.empty()) return name;
-  return path.has_parent_path() ? (path.parent_path() / found).string() : found;
+  return path.has_parent_path() ? files::utf8_name(path.parent_path() / files::native_path(found)) : found;
 }
 
 bool can_create_new_file(const std::string& name) {
-  // "x": creation fails when the file exists.
-  std::FILE* probe = std::fopen(name.c_str(), "wx");
+  const auto path = files::native_path(name);
+  // Creation fails when the file exists.
+  std::FILE* probe = files::create_new(path);
   if (!probe) return false;
   std::fclose(probe);
-  std::remove(name.c_str());
+  std::error_code ignored;
+  fs::remove(path, ignored);
   return true;
 }
 

@@ -1,14 +1,13 @@
 #include "tin/editor/tin_file_writer.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "base/file_system.h"
 
 namespace tarnex::tin {
 namespace {
@@ -25,8 +24,8 @@ std::FILE* create_beside(const fs::path& target, fs::path& temporary, const char
     // Short, so that it fits wherever the target's own name fits.
     temporary = target;
     temporary.replace_filename(".tarnex-" + std::to_string(random()) + extension);
-    // "x": never takes over a file that is already there.
-    if (std::FILE* file = std::fopen(temporary.c_str(), "wx")) return file;
+    // Never takes over a file that is already there.
+    if (std::FILE* file = files::create_new(temporary)) return file;
     if (errno != EEXIST) return nullptr;
   }
   return nullptr;
@@ -34,13 +33,10 @@ std::FILE* create_beside(const fs::path& target, fs::path& temporary, const char
 
 bool write_lines(std::FILE* file, const RecordList& list) {
   for (int k = 1; k <= list.count(); ++k) {
-    const auto& line = list.line(k);
-    if (std::fwrite(line.data(), 1, kWrittenColumns, file) != kWrittenColumns || std::fputc('\n', file) == EOF) {
-      return false;
-    }
+    if (!files::write_line(file, std::string_view(list.line(k)).substr(0, kWrittenColumns))) return false;
   }
   // On disk before it replaces the old file.
-  return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+  return files::flush_to_disk(file);
 }
 
 // Puts the whole file `from` into the open file `to`, on disk, and closes
@@ -48,13 +44,13 @@ bool write_lines(std::FILE* file, const RecordList& list) {
 bool copy_into(const fs::path& from, std::FILE* to) {
   if (!to) return false;
   bool copied = false;
-  if (std::FILE* source = std::fopen(from.c_str(), "rb")) {
+  if (std::FILE* source = files::open(from, "rb")) {
     std::vector<char> buffer(65536);
     copied = true;
     while (const auto n = std::fread(buffer.data(), 1, buffer.size(), source)) {
       copied = copied && std::fwrite(buffer.data(), 1, n, to) == n;
     }
-    copied = copied && !std::ferror(source) && std::fflush(to) == 0 && ::fsync(::fileno(to)) == 0;
+    copied = copied && !std::ferror(source) && files::flush_to_disk(to);
     std::fclose(source);
   }
   return std::fclose(to) == 0 && copied;
@@ -70,27 +66,20 @@ bool write_in_place(const fs::path& target, const RecordList& list) {
   std::FILE* copy = create_beside(target, backup, ".bak");
   if (!copy) return false;
   // It holds another's file: for the editor's eyes only.
-  ::fchmod(::fileno(copy), S_IRUSR | S_IWUSR);
+  files::keep_private(copy);
   std::error_code ignored;
   if (!copy_into(target, copy)) {
     fs::remove(backup, ignored);
     return false;
   }
   // "r+": the file itself, never a new one of its name.
-  std::FILE* file = std::fopen(target.c_str(), "r+b");
-  bool written = file && ::ftruncate(::fileno(file), 0) == 0 && write_lines(file, list);
+  std::FILE* file = files::open(target, "r+b");
+  bool written = file && files::truncate(file) && write_lines(file, list);
   if (file) written = std::fclose(file) == 0 && written;
   // A copy that could not be put back stays: it is then the only whole old
   // contents.
-  if (written || copy_into(backup, std::fopen(target.c_str(), "wb"))) fs::remove(backup, ignored);
+  if (written || copy_into(backup, files::open(target, "wb"))) fs::remove(backup, ignored);
   return written;
-}
-
-// True when the file is to be written in place rather than replaced.
-bool keeps_identity(const fs::path& target) {
-  struct stat status {};
-  if (::stat(target.c_str(), &status) != 0) return false;
-  return status.st_nlink > 1 || status.st_uid != ::geteuid() || status.st_gid != ::getegid();
 }
 
 // A link keeps pointing at the file it names: the file it leads to is
@@ -105,14 +94,14 @@ fs::path resolved(const fs::path& name) {
 }  // namespace
 
 bool write_tin_file(const std::string& name, const RecordList& list) {
-  const auto target = resolved(name);
+  const auto target = resolved(files::native_path(name));
   std::error_code error;
   // An existing file is replaced only where it could have been overwritten:
   // a read-only file or a directory of that name stays as it is.
-  if (fs::exists(target, error) && (!fs::is_regular_file(target, error) || ::access(target.c_str(), W_OK) != 0)) {
+  if (fs::exists(target, error) && (!fs::is_regular_file(target, error) || !files::may_write(target))) {
     return false;
   }
-  if (keeps_identity(target)) return write_in_place(target, list);
+  if (files::has_other_names_or_owner(target)) return write_in_place(target, list);
   fs::path temporary;
   std::FILE* file = create_beside(target, temporary);
   if (!file) return false;

@@ -11,15 +11,14 @@
 #include "programs.h"
 #include "session.h"
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
-    // A vanished reader must show up as a failed write, not kill us.
-    std::signal(SIGPIPE, SIG_IGN);
+    standin::prepare_console();
+    standin::play_helper_if_asked(argc, argv);
 
     const char* started_as = argc > 0 ? argv[0] : "";
     const auto program = standin::program_for(started_as);

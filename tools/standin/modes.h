@@ -12,7 +12,7 @@ struct Modes {
     bool split = false;       // "split": each prompt in two writes, 250 ms apart
     bool twice = false;       // "twice": the first question is asked twice
     bool unknown = false;     // "unknown": first asks a question Tarnex has no answer for
-    bool crash = false;       // "crash": killed by SIGKILL right after the first line read
+    bool crash = false;       // "crash": ends as a fault ends it right after the first line read
     bool early_exit = false;  // "early-exit": ends after printing the first prompt
     bool no_newline = false;  // "no-newline": progress items (and a flood's lines) separated by blanks only
     bool binary = false;      // "binary": NUL bytes and invalid UTF-8 among the progress

@@ -47,6 +47,12 @@ const std::vector<Program>& all_programs() {
     return programs;
 }
 
+#ifdef _WIN32
+constexpr std::string_view kSeparators = "/\\";
+#else
+constexpr std::string_view kSeparators = "/";
+#endif
+
 std::string upper(std::string_view text) {
     std::string result(text);
     std::ranges::transform(result, result.begin(),
@@ -57,7 +63,8 @@ std::string upper(std::string_view text) {
 }  // namespace
 
 std::optional<Program> program_for(std::string_view argv0) {
-    const std::size_t slash = argv0.rfind('/');
+    // Windows names a program's directory with either slash.
+    const std::size_t slash = argv0.find_last_of(kSeparators);
     std::string name = upper(slash == std::string_view::npos ? argv0 : argv0.substr(slash + 1));
     if (name.ends_with(".EXE")) name.resize(name.size() - 4);
     for (const Program& program : all_programs()) {

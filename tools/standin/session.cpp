@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstddef>
-#include <csignal>
 #include <cstdlib>
 #include <thread>
 
@@ -37,11 +36,7 @@ std::string Session::ask(std::string_view question) {
     }
     if (modes_.early_exit) std::exit(0);
     std::string answer = reader_.read_line();
-    if (modes_.crash && !answered_) {
-        // SIGKILL cannot be caught, blocked or ignored by anything inherited
-        // from the parent, and it leaves no core file behind.
-        std::raise(SIGKILL);
-    }
+    if (modes_.crash && !answered_) crash();
     answered_ = true;
     return answer;
 }
