@@ -992,11 +992,7 @@ void Win32Dialog::show_page(int tab_control_id, int tab_index, Dialog& page) {
     SetParent(page_window, window_);
     EnableThemeDialogTexture(page_window, ETDT_ENABLETAB);
     pages_[tabs.layout.id][tab_index] = page_window;
-    if (shown()) {
-      lay_out();
-    } else {
-      layout_stale_ = true;
-    }
+    lay_out();
     show_current_page(tabs);
   });
 }
