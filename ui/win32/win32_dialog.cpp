@@ -155,6 +155,7 @@ INT_PTR CALLBACK Win32Dialog::dialog_procedure(HWND window, UINT message, WPARAM
     SetWindowLongPtrW(window, DWLP_USER, lparam);
     return FALSE;
   }
+  if (message == WM_NCDESTROY) RemovePropW(window, kDialogIdProperty);
   auto* dialog = reinterpret_cast<Win32Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
   if (!dialog || dialog->destroying_) return FALSE;
   return dialog->handle(message, wparam, lparam);
@@ -182,6 +183,7 @@ Win32Dialog::Win32Dialog(const DialogTemplate& dialog_template, HWND owner)
   window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), empty, page_ ? nullptr : owner, dialog_procedure,
                                        reinterpret_cast<LPARAM>(this));
   if (!window_) throw std::runtime_error("cannot create dialog " + std::to_string(id_));
+  SetPropW(window_, kDialogIdProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id_)));
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_metrics().font), FALSE);
   SetWindowTextW(window_, wide(dialog_template.title).c_str());
   build(dialog_template);

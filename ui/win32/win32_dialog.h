@@ -11,6 +11,11 @@
 
 namespace tarnex::ui::win32 {
 
+// The window property that marks a dialog window of Tarnex and holds its
+// dialog id, so that a player or a test tells it from the desktop's own
+// dialogs (message boxes, the open-file dialog) of the same window class.
+inline constexpr wchar_t kDialogIdProperty[] = L"TarnexDialogId";
+
 // A dialog from its template, over `owner` (the frame, or the dialog running
 // modally when it opens). Callable from any thread; its windows live on the
 // window thread.
