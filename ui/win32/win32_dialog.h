@@ -16,4 +16,9 @@ namespace tarnex::ui::win32 {
 // window thread.
 std::unique_ptr<Dialog> make_win32_dialog(const DialogTemplate& dialog_template, HWND owner);
 
+// The dialog window of a dialog made by make_win32_dialog (a page's window is
+// its own: GetDlgItem finds a page's controls in it); null for another
+// realisation's dialog.
+HWND window_of(const Dialog& dialog);
+
 }  // namespace tarnex::ui::win32

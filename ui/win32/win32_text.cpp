@@ -1,22 +1,11 @@
 #include "ui/win32/win32_text.h"
 
-#include "base/utf16.h"
-
 namespace tarnex::ui::win32 {
 namespace {
 
 constexpr std::size_t kTabWidth = 8;
 
 }  // namespace
-
-std::wstring wide(std::string_view utf8) {
-  const std::u16string text = utf16_of(utf8);
-  return std::wstring(text.begin(), text.end());
-}
-
-std::string narrow(std::wstring_view utf16) {
-  return utf8_of(std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
-}
 
 std::wstring lines_text(std::string_view utf8) {
   const std::wstring text = wide(utf8);

@@ -1,15 +1,14 @@
 #pragma once
-// Texts cross between the logic (UTF-8 bytes, as the model programs and
-// files hold them) and the Win32 API (UTF-16). Whatever the bytes, the window
-// shows something: invalid UTF-8 shows as the replacement character.
+// Texts the window shows that the logic hands over as bytes, as the model
+// programs and files hold them. Whatever the bytes, the window shows
+// something: invalid UTF-8 shows as the replacement character (wide()).
 
 #include <string>
 #include <string_view>
 
-namespace tarnex::ui::win32 {
+#include "ui/win32/wide_text.h"
 
-std::wstring wide(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
+namespace tarnex::ui::win32 {
 
 // A text for a message box or a control of several lines: NUL shows as a
 // blank, and every carriage-return/line-feed pair, lone carriage return or
