@@ -39,6 +39,8 @@ void register_class() {
     window_class.hInstance = GetModuleHandleW(nullptr);
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    // the program's icon, as the frame has it
+    window_class.hIcon = LoadIconW(window_class.hInstance, MAKEINTRESOURCEW(1));
     window_class.lpszClassName = kClassName;
     return RegisterClassExW(&window_class) != 0;
   }();
@@ -55,10 +57,17 @@ std::wstring started_text(history::SystemTime time) {
 HistoryWindow::HistoryWindow(Ui& ui, HWND owner) : ui_(ui) {
   register_class();
   const UINT dpi = GetDpiForWindow(owner);
-  window_ = CreateWindowExW(0, kClassName, L"Tarnex - History of Runs", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, MulDiv(960, dpi, USER_DEFAULT_SCREEN_DPI),
-                            MulDiv(600, dpi, USER_DEFAULT_SCREEN_DPI), owner, nullptr, GetModuleHandleW(nullptr),
-                            nullptr);
+  // over the frame, a little below and right of its corner, within the work area
+  RECT frame{}, work{0, 0, 1024, 768};
+  GetWindowRect(owner, &frame);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int width = std::min<int>(MulDiv(960, dpi, USER_DEFAULT_SCREEN_DPI), work.right - work.left);
+  const int height = std::min<int>(MulDiv(600, dpi, USER_DEFAULT_SCREEN_DPI), work.bottom - work.top);
+  const int step = MulDiv(32, dpi, USER_DEFAULT_SCREEN_DPI);
+  const int x = std::clamp<int>(frame.left + step, work.left, std::max<int>(work.left, work.right - width));
+  const int y = std::clamp<int>(frame.top + step, work.top, std::max<int>(work.top, work.bottom - height));
+  window_ = CreateWindowExW(0, kClassName, L"Tarnex - History of Runs", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
+                            width, height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HistoryWindow::procedure));
   make_controls();

@@ -93,8 +93,11 @@ Win32Ui::Win32Ui() {
   const int height =
       std::min<int>(MulDiv(kFrameHeight, system_dpi, USER_DEFAULT_SCREEN_DPI), work.bottom - work.top);
   menu_bar_ = CreateMenu();
-  frame_ = CreateWindowExW(0, kFrameClass, L"Tarnex", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                           CW_USEDEFAULT, width, height, nullptr, menu_bar_, GetModuleHandleW(nullptr), nullptr);
+  // in the middle of the work area, clear of the taskbar
+  frame_ = CreateWindowExW(0, kFrameClass, L"Tarnex", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           work.left + (work.right - work.left - width) / 2,
+                           work.top + (work.bottom - work.top - height) / 2, width, height, nullptr, menu_bar_,
+                           GetModuleHandleW(nullptr), nullptr);
   if (!frame_) throw std::runtime_error("cannot make the frame window");
   status_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, frame_,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
