@@ -14,6 +14,9 @@ if [ ! -f "$prefix.unmanaged" ]; then
   # No window manager runs on the virtual display: Wine is not to wait for
   # one each time a window hides.
   "$here/wine-run.sh" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+  # The prefix was made without a display; its Wine server, lingering a
+  # few seconds, would give the display's programs a desktop without one.
+  WINEPREFIX="$prefix" wineserver --wait
   touch "$prefix.unmanaged"
 fi
 status=0
