@@ -42,7 +42,9 @@ std::string make_demo_folder(const fs::path& folder, const DemoSource& source) {
     if (error) return cannot(error);
   }
   for (const auto& sample : fs::directory_iterator(source.samples, error)) {
-    if (!sample.is_regular_file()) continue;
+    // A demo folder that is itself a working folder (Windows') holds the
+    // stand-ins already made above.
+    if (!sample.is_regular_file() || fs::exists(folder / sample.path().filename())) continue;
     fs::copy_file(sample.path(), folder / sample.path().filename(), error);
     if (error) return cannot(error);
   }

@@ -49,6 +49,21 @@ TEST_F(DemoFolder, HoldsTheStandInUnderEachModelProgramsNameAndTheSamples) {
   EXPECT_EQ(entries, 8u);
 }
 
+TEST_F(DemoFolder, ADemoThatIsAWorkingFolderGivesEachFileOnce) {
+  // Windows' demo beside tarnex.exe holds the stand-ins under the model
+  // programs' names among the samples, and one of them is the stand-in.
+  for (const char* name : {"MOR.exe", "MORD.exe", "ORB.exe", "MERL.exe", "FLUM.exe", "JORN.exe"}) {
+    std::ofstream(source.samples / name) << "stand-in program";
+  }
+  const fs::path folder = scratch.path() / "tarnex-demo";
+  ASSERT_EQ(make_demo_folder(folder, {source.samples, source.samples / "MOR.exe"}), "");
+  EXPECT_EQ(content_of(folder / "JORN.exe"), "stand-in program");
+  EXPECT_EQ(content_of(folder / "BASIN.DAT"), "basin data\n");
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
+  EXPECT_EQ(entries, 8u);
+}
+
 TEST_F(DemoFolder, AnExistingFolderIsNeverWrittenTo) {
   const fs::path folder = scratch.path() / "mine";
   fs::create_directory(folder);
