@@ -145,7 +145,8 @@ Player::Outcome Player::fail(std::string why) {
 }
 
 std::filesystem::path Player::in_directory(const std::string& path) const {
-  const std::filesystem::path p(path);
+  // A scenario's names are UTF-8 whatever the system's own encoding.
+  const std::filesystem::path p(std::u8string(path.begin(), path.end()));
   return p.is_absolute() ? p : options_.directory / p;
 }
 
@@ -256,9 +257,13 @@ Player::Outcome Player::act(const Step& step) {
       return Outcome::Done;
     }
     case Keyword::AnswerFile:
-      // Full paths with forward slashes, which every system takes.
-      if (step.text == "cancel") realisation_.answer_open_file(std::nullopt);
-      else realisation_.answer_open_file(in_directory(step.text).generic_string());
+      // Full paths in UTF-8 with forward slashes, which every system takes.
+      if (step.text == "cancel") {
+        realisation_.answer_open_file(std::nullopt);
+      } else {
+        const auto path = in_directory(step.text).generic_u8string();
+        realisation_.answer_open_file(std::string(path.begin(), path.end()));
+      }
       return Outcome::Done;
     case Keyword::Message: {
       const auto box = realisation_.message_box();
