@@ -84,7 +84,8 @@ bool HeadlessUi::close_enabled() const {
   return close_enabled_;
 }
 
-void HeadlessUi::show_about() { message_box(about_text_, "About"); }
+// Titled as the Qt window titles it, so that a scenario reads the same.
+void HeadlessUi::show_about() { message_box(about_text_, "About Tarnex"); }
 
 void HeadlessUi::show_run_started(std::string_view program, std::string_view roots) {
   std::lock_guard lock(mutex_);
