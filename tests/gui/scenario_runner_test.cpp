@@ -295,6 +295,23 @@ class ScenarioRunnerTest : public QObject {
     QCOMPARE(steps[9].text, std::string("BASIN\nBASIN\nA\n\n"));
     QCOMPARE(steps[9].line, 13);
   }
+
+  // A system without POSIX paths skips a scenario that names one as a file.
+  void posix_paths_are_found_data() {
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("answer-file") << "answer-file /tmp/BASIN.DAT\n" << "/tmp/BASIN.DAT";
+    QTest::newRow("file") << "file /tmp/A\n.end\n" << "/tmp/A";
+    QTest::newRow("no-file") << "no-file /A\n" << "/A";
+    QTest::newRow("relative paths") << "answer-file cancel\nput sub/A\n.end\nno-file A\n" << "";
+    QTest::newRow("a message naming one") << "message /BASIN.DAT\n" << "";
+  }
+  void posix_paths_are_found() {
+    QFETCH(QString, scenario);
+    QFETCH(QString, path);
+    QCOMPARE(QString::fromStdString(scenario::posix_path(scenario::parse_scenario(scenario.toStdString())).value_or("")),
+             path);
+  }
 };
 
 QTEST_MAIN(ScenarioRunnerTest)
