@@ -1,7 +1,9 @@
 // The scenario runner's own tests: each step kind in a scenario that must
 // pass, and each check (and each way an action fails) in one that must fail at
 // its line, so that a check that cannot fail is caught. The program gets a
-// test menu that opens a dialog holding every control kind.
+// test menu that opens a dialog holding every control kind. Every test runs
+// on both realisations, the Qt window and the headless one, so that a step
+// means the same on each.
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,6 +11,8 @@
 #include <thread>
 
 #include "app/program.h"
+#include "headless_realisation.h"
+#include "player.h"
 #include "runner.h"
 #include "script.h"
 #include "test_templates.h"
@@ -54,7 +58,7 @@ void add_test_menu(ui::Ui& ui) {
   ui.add_menu_item("Gray", "TEST_GRAY", nullptr, false);
 }
 
-Played play(const QString& text, int timeout_ms) {
+Played play_on_qt(const QString& text, int timeout_ms) {
   QTemporaryDir directory;
   std::filesystem::current_path(directory.path().toStdString());
   Played played;
@@ -84,12 +88,59 @@ Played play(const QString& text, int timeout_ms) {
   return played;
 }
 
+// As the headless player plays (play_headless.cpp), with the test menu.
+Played play_headless(const QString& text, int timeout_ms) {
+  QTemporaryDir directory;
+  std::filesystem::current_path(directory.path().toStdString());
+  Played played;
+  {
+    ui::HeadlessUi ui;
+    ui.templates().add(test::kEveryKindTemplate);
+    ui.go_live();
+    Session session(ui);
+    scenario::HeadlessRealisation realisation(ui, session);
+    scenario::Player player(realisation, scenario::parse_scenario(text.toStdString()),
+                            {std::chrono::milliseconds(timeout_ms), directory.path().toStdString()});
+    session.start();
+    QElapsedTimer clock;
+    clock.start();
+    while (!session.started_up() && clock.elapsed() < 10000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    add_test_menu(ui);
+    player.start();
+    while (!player.tick() && clock.elapsed() < 30000) {
+      if (ui.exit_code()) session.state().request_stop();
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    played = {player.ended() && player.passed(), player.failure()};
+    ui.shut_down();
+    ui.live().end_window_thread();
+    session.stop([] {});
+  }
+  std::filesystem::current_path(QDir::tempPath().toStdString());
+  return played;
+}
+
+bool on_headless() {
+  QFETCH_GLOBAL(bool, headless);
+  return headless;
+}
+
+Played play(const QString& text, int timeout_ms) {
+  return on_headless() ? play_headless(text, timeout_ms) : play_on_qt(text, timeout_ms);
+}
+
 }  // namespace
 
 class ScenarioRunnerTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase_data() {
+    QTest::addColumn<bool>("headless");
+    QTest::newRow("qt") << false;
+    QTest::newRow("headless") << true;
+  }
+
   void step_kinds_that_hold_data() {
     QTest::addColumn<QString>("scenario");
     QTest::newRow("files") << "put sub/A.TXT\nfirst line\n  second  \n.end\n"
@@ -177,6 +228,21 @@ class ScenarioRunnerTest : public QObject {
   // Steps wait for start-up; a start-up that never ends fails the scenario
   // at the timeout like any other wait.
   void a_start_up_that_never_ends_fails_at_the_timeout() {
+    if (on_headless()) {
+      ui::HeadlessUi ui;
+      Session session(ui);  // never started
+      scenario::HeadlessRealisation realisation(ui, session);
+      scenario::Player player(realisation, scenario::parse_scenario("window Tarnex\n"),
+                              {std::chrono::milliseconds(300), QDir::tempPath().toStdString()});
+      player.start();
+      QElapsedTimer clock;
+      clock.start();
+      while (!player.tick() && clock.elapsed() < 30000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      QVERIFY(player.ended());
+      QVERIFY(!player.passed());
+      QVERIFY2(QString::fromStdString(player.failure()).contains("did not start up"), player.failure().c_str());
+      return;
+    }
     QTemporaryDir directory;
     Program program;  // never started
     scenario::Runner runner(program, scenario::parse_scenario("window Tarnex\n"),
@@ -193,6 +259,20 @@ class ScenarioRunnerTest : public QObject {
   // What the watchdog thread sees when the window thread stops: no tick
   // runs, yet once the wait and the grace have passed the runner is overdue.
   void a_runner_whose_window_thread_stops_is_overdue() {
+    if (on_headless()) {
+      ui::HeadlessUi ui;
+      Session session(ui);
+      scenario::HeadlessRealisation realisation(ui, session);
+      scenario::Player player(realisation, scenario::parse_scenario("window Tarnex\n"),
+                              {std::chrono::milliseconds(50), QDir::tempPath().toStdString(), std::chrono::milliseconds(0)});
+      QVERIFY(!player.overdue());
+      player.start();
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      const auto report = player.overdue();
+      QVERIFY(report.has_value());
+      QVERIFY2(report->find("did not start up") != std::string::npos, report->c_str());
+      return;
+    }
     QTemporaryDir directory;
     Program program;
     scenario::Runner runner(program, scenario::parse_scenario("window Tarnex\n"),
@@ -214,6 +294,23 @@ class ScenarioRunnerTest : public QObject {
     QCOMPARE(steps[0].block, std::string("T1 a basin\n"));
     QCOMPARE(steps[9].text, std::string("BASIN\nBASIN\nA\n\n"));
     QCOMPARE(steps[9].line, 13);
+  }
+
+  // A system without POSIX paths skips a scenario that names one as a file.
+  void posix_paths_are_found_data() {
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("answer-file") << "answer-file /tmp/BASIN.DAT\n" << "/tmp/BASIN.DAT";
+    QTest::newRow("file") << "file /tmp/A\n.end\n" << "/tmp/A";
+    QTest::newRow("no-file") << "no-file /A\n" << "/A";
+    QTest::newRow("relative paths") << "answer-file cancel\nput sub/A\n.end\nno-file A\n" << "";
+    QTest::newRow("a message naming one") << "message /BASIN.DAT\n" << "";
+  }
+  void posix_paths_are_found() {
+    QFETCH(QString, scenario);
+    QFETCH(QString, path);
+    QCOMPARE(QString::fromStdString(scenario::posix_path(scenario::parse_scenario(scenario.toStdString())).value_or("")),
+             path);
   }
 };
 

@@ -1,6 +1,8 @@
-# Runs the scenario runner on SCENARIO, PLAYS times (default once), and checks
-# the exit code and the line its first line announces ("# exits 1 at line 4",
-# optionally followed by ", timeout N" for the runner's --timeout, default 2).
+# Runs the scenario runner RUNNER (its words joined by |, an emulator's
+# first), with FLAG when given, on SCENARIO, PLAYS times (default once), and
+# checks the exit code and the line its first line announces ("# exits 1 at
+# line 4", optionally followed by ", timeout N" for the runner's --timeout,
+# default 2).
 file(STRINGS ${SCENARIO} first LIMIT_COUNT 1)
 if(NOT first MATCHES "^# exits ([0-9]+) at line ([0-9]+)(, timeout ([0-9]+))?")
   message(FATAL_ERROR "${SCENARIO} does not say how the runner must exit")
@@ -11,11 +13,12 @@ set(timeout 2)
 if(CMAKE_MATCH_4)
   set(timeout ${CMAKE_MATCH_4})
 endif()
+string(REPLACE "|" ";" runner "${RUNNER}")
 if(NOT DEFINED PLAYS)
   set(PLAYS 1)
 endif()
 foreach(play RANGE 1 ${PLAYS})
-  execute_process(COMMAND ${RUNNER} --timeout ${timeout} ${SCENARIO}
+  execute_process(COMMAND ${runner} ${FLAG} --timeout ${timeout} ${SCENARIO}
                   RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 90)
   if(NOT code STREQUAL wanted_code)
     message("${output}")

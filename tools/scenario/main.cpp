@@ -1,20 +1,17 @@
-// tarnex-scenario [--keep] [--timeout SECONDS] FILE.scn
+// tarnex-scenario [--keep] [--timeout SECONDS] [--headless] FILE.scn
 // Plays a scenario file against Tarnex in a fresh working directory holding
-// the stand-in model programs. Exit code 0: every step held; 1: a step
-// failed; 2: the scenario or the command line is malformed.
+// the stand-in model programs, on the system's window or, with --headless,
+// on the headless one. Exit code 0: every step held (or, on a system
+// without POSIX paths, the scenario names one and is skipped); 1: a step
+// failed; 2: the scenario or the command line is malformed, or the window
+// asked for is not built.
 
-#include <QApplication>
-#include <QMainWindow>
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <thread>
 
-#include "app/program.h"
-#include "runner.h"
+#include "play.h"
 #include "script.h"
 #include "workdir.h"
 
@@ -24,6 +21,7 @@ using namespace tarnex::scenario;
 
 struct Arguments {
   bool keep = false;
+  bool headless = false;
   int timeout_seconds = 10;
   std::string file;
 };
@@ -33,6 +31,8 @@ bool parse_arguments(int argc, char** argv, Arguments& arguments) {
     const std::string word = argv[i];
     if (word == "--keep") {
       arguments.keep = true;
+    } else if (word == "--headless") {
+      arguments.headless = true;
     } else if (word == "--timeout" && i + 1 < argc) {
       arguments.timeout_seconds = std::atoi(argv[++i]);
       if (arguments.timeout_seconds <= 0) return false;
@@ -45,36 +45,12 @@ bool parse_arguments(int argc, char** argv, Arguments& arguments) {
   return !arguments.file.empty();
 }
 
-// The offscreen platform warns that it cannot size windows to their hints,
-// and Qt that a test machine has no runtime directory; neither says anything
-// about the scenario, so they are kept out of the report.
-void quiet_platform_warnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR"))) {
-    return;
-  }
-  std::cerr << qFormatLogMessage(type, context, message).toStdString() << std::endl;
-}
-
-// Ends the runner when a step, or the end of the scenario, outlasts its
-// bound, whether the window thread still runs or not, so that no scenario
-// can hang whoever runs it.
-void watch(const Runner& runner, std::atomic<bool>& done) {
-  while (!done) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    if (const auto report = runner.overdue()) {
-      std::cout << *report << std::endl;
-      kill_children();
-      std::_Exit(1);
-    }
-  }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   Arguments arguments;
   if (!parse_arguments(argc, argv, arguments)) {
-    std::cerr << "usage: tarnex-scenario [--keep] [--timeout SECONDS] FILE.scn\n";
+    std::cerr << "usage: tarnex-scenario [--keep] [--timeout SECONDS] [--headless] FILE.scn\n";
     return 2;
   }
   std::ifstream in(arguments.file, std::ios::binary);
@@ -91,6 +67,12 @@ int main(int argc, char** argv) {
     std::cout << "SYNTAX " << arguments.file << ": " << error.what() << std::endl;
     return 2;
   }
+  if (!kPosixPaths) {
+    if (const auto path = posix_path(steps)) {
+      std::cout << "SKIP " << arguments.file << ": it names the POSIX path " << *path << std::endl;
+      return 0;
+    }
+  }
 
   std::filesystem::path directory, desktop;
   try {
@@ -101,50 +83,20 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::filesystem::current_path(directory);
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  }
 
-  int code = 1;
-  std::string failure;
-  std::string window_text;
-  {
-    qInstallMessageHandler(quiet_platform_warnings);
-    QApplication application(argc, argv);
-    tarnex::Program program;
-    Runner runner(program, std::move(steps), {std::chrono::seconds(arguments.timeout_seconds), directory});
-    program.ui().set_exit_handler([&](int) {
-      runner.program_exited();
-      program.ui().main_window()->hide();
-      program.state().request_stop();
-    });
-
-    std::atomic<bool> done{false};
-    std::thread watchdog(watch, std::cref(runner), std::ref(done));
-
-    program.start();
-    runner.start([&](bool passed) {
-      code = passed ? 0 : 1;
-      failure = runner.failure();
-      window_text = program.ui().text().text();
-      program.ui().shut_down();
-      // exit(), not quit(): quit() first asks every window to close, and the
-      // main window refuses (its close is the Exit command's), so the runner
-      // would never leave its event loop.
-      QCoreApplication::exit(0);
-    });
-    QApplication::exec();
-    // Terminates a model still running, its helpers with it.
-    program.stop();
-    done = true;
-    watchdog.join();
-  }
+  const Player::Options options{std::chrono::seconds(arguments.timeout_seconds), directory};
+  std::optional<Played> played;
+  if (arguments.headless) played = play_headless(std::move(steps), options);
+  else played = play_on_window(argc, argv, std::move(steps), options);
   kill_children();
 
-  if (code == 0) {
+  int code = 2;
+  if (played && played->passed) {
+    code = 0;
     std::cout << "PASS " << arguments.file << std::endl;
-  } else {
-    std::cout << failure << "\n--- main window ---\n" << window_text << "\n--- end ---" << std::endl;
+  } else if (played) {
+    code = 1;
+    std::cout << played->failure << "\n--- main window ---\n" << played->window_text << "\n--- end ---" << std::endl;
   }
   if (arguments.keep) {
     std::cout << "working directory: " << directory.string() << std::endl;

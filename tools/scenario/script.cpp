@@ -170,6 +170,14 @@ bool waits(Keyword keyword) {
   }
 }
 
+std::optional<std::string> posix_path(const std::vector<Step>& steps) {
+  for (const auto& step : steps) {
+    const std::string& path = step.keyword == Keyword::AnswerFile ? step.text : step.path;
+    if (path.starts_with("/")) return path;
+  }
+  return std::nullopt;
+}
+
 std::vector<Step> parse_scenario(std::string_view text) {
   std::vector<Step> steps;
   const auto lines = split_lines(text);

@@ -3,6 +3,7 @@
 // user must then see. Reading it is separate from playing it, so that a
 // malformed scenario is refused before anything runs.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -45,5 +46,9 @@ std::string unescape(std::string_view text, int line);
 
 // True for the steps that wait for their condition.
 bool waits(Keyword keyword);
+
+// The first absolute POSIX path a step names as a file (`/tmp/BASIN.DAT`),
+// if any: a system without such paths cannot play the scenario.
+std::optional<std::string> posix_path(const std::vector<Step>& steps);
 
 }  // namespace tarnex::scenario

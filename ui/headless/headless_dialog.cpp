@@ -148,12 +148,18 @@ void HeadlessDialog::set_callback(int control_id, Event event, Callback callback
 }
 
 int HeadlessDialog::run_modal() {
+  const bool live = ui_.is_live();
+  if (live && ui_.live().shutting_down()) return kCancel;
   running_ = true;
   ended_ = false;
   result_ = kCancel;
   focused_ = 0;
   fire(id_, Event::DialogInit);
-  if (!ended_) {
+  if (!ended_ && live) {
+    ModalWindow window;
+    window.dialog = this;
+    ui_.live().run(window, [this] { return ended_; });
+  } else if (!ended_) {
     if (auto user = ui_.take_script(id_)) user(*this);
   }
   running_ = false;
@@ -174,6 +180,17 @@ Dialog* HeadlessDialog::page(int tab_control_id, int tab_index) const {
   const auto& pages = control(tab_control_id).pages;
   auto it = pages.find(tab_index);
   return it == pages.end() ? nullptr : it->second;
+}
+
+const ControlTemplate* HeadlessDialog::layout(int control_id) const {
+  auto it = controls_.find(control_id);
+  return it == controls_.end() ? nullptr : &it->second.layout;
+}
+
+std::vector<int> HeadlessDialog::control_ids() const {
+  std::vector<int> ids;
+  for (const auto& [id, c] : controls_) ids.push_back(id);
+  return ids;
 }
 
 void HeadlessDialog::user_focus(int control_id) {

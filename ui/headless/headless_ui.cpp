@@ -84,7 +84,8 @@ bool HeadlessUi::close_enabled() const {
   return close_enabled_;
 }
 
-void HeadlessUi::show_about() { message_box(about_text_, "About"); }
+// Titled as the Qt window titles it, so that a scenario reads the same.
+void HeadlessUi::show_about() { message_box(about_text_, "About Tarnex"); }
 
 void HeadlessUi::show_run_started(std::string_view program, std::string_view roots) {
   std::lock_guard lock(mutex_);
@@ -104,18 +105,35 @@ std::vector<HeadlessUi::RunStatus> HeadlessUi::run_statuses() const {
 }
 
 void HeadlessUi::message_box(std::string_view text, std::string_view title) {
-  std::lock_guard lock(mutex_);
-  message_boxes_.push_back({std::string(text), std::string(title)});
+  {
+    std::lock_guard lock(mutex_);
+    message_boxes_.push_back({std::string(text), std::string(title)});
+  }
+  if (!is_live()) return;
+  ModalWindow box;
+  box.kind = ModalWindow::Kind::MessageBox;
+  box.text = text;
+  box.title = title;
+  live_.run(box, [&box] { return box.ended; });
 }
 
 std::optional<std::string> HeadlessUi::open_file(const std::vector<std::pair<std::string, std::string>>& filter,
                                                  std::string_view title, std::string_view initial) {
-  std::lock_guard lock(mutex_);
+  std::unique_lock lock(mutex_);
   last_title_ = title;
   last_initial_ = initial;
   last_filter_.clear();
   for (const auto& [description, patterns] : filter) last_filter_.push_back(description + "|" + patterns);
-  if (open_file_answers_.empty()) return std::nullopt;
+  if (open_file_answers_.empty()) {
+    if (!is_live()) return std::nullopt;
+    // With no answer queued the dialog stays open, as the system's would.
+    ModalWindow chooser;
+    chooser.kind = ModalWindow::Kind::OpenFile;
+    chooser.title = title;
+    lock.unlock();
+    live_.run(chooser, [&chooser] { return chooser.ended; });
+    return std::nullopt;
+  }
   auto answer = open_file_answers_.front();
   open_file_answers_.pop_front();
   return answer;
@@ -143,9 +161,14 @@ std::unique_ptr<Dialog> HeadlessUi::make_dialog(int dialog_id) {
 }
 
 void HeadlessUi::exit_program(int code) {
-  std::lock_guard lock(mutex_);
-  exit_code_ = code;
+  {
+    std::lock_guard lock(mutex_);
+    exit_code_ = code;
+  }
+  if (is_live()) shut_down();
 }
+
+void HeadlessUi::go_live() { live_.start_window_thread(); }
 
 std::vector<HeadlessUi::Menu> HeadlessUi::menus() const {
   std::lock_guard lock(mutex_);

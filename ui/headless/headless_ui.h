@@ -2,13 +2,15 @@
 // The in-memory realisation of the window services. Every control is a value;
 // a test acts as the user through the user_* calls, which fire the same
 // callbacks the real window fires. Modal dialogs are played by scripts the
-// test queues before the logic opens them.
+// test queues before the logic opens them, or, in the live mode, wait for a
+// player on another thread (ui/headless/modal_loops.h).
 
 #include <deque>
 #include <map>
 #include <mutex>
 #include <stdexcept>
 
+#include "ui/headless/modal_loops.h"
 #include "ui/services.h"
 
 namespace tarnex::ui {
@@ -65,8 +67,17 @@ class HeadlessDialog final : public Dialog {
   // button. Without such a button only the selection changes.
   void user_double_click(int control_id, int index);
   void user_press_delete(int control_id);
+  // The focus leaves the dialog, as for another window: the next user_focus
+  // on any control fires its focus callback again.
+  void user_leave() { focused_ = 0; }
 
   bool running() const { return running_; }
+  // Ended by a button or by end(), while it runs.
+  bool ended() const { return ended_; }
+  // The template of a control, null when the dialog has none of that id;
+  // the ids of its controls, in order.
+  const ControlTemplate* layout(int control_id) const;
+  std::vector<int> control_ids() const;
   int text_limit(int control_id) const;
   int focused() const { return focused_; }
   Dialog* page(int tab_control_id, int tab_index) const;
@@ -202,6 +213,17 @@ class HeadlessUi final : public Ui {
   // open or has no such row.
   std::optional<std::string> user_run_again(std::size_t row);
 
+  // The live mode, for a player acting as the user while Tarnex runs: from
+  // now on modal dialogs, message boxes and an open-file dialog with no
+  // answer queued stay open until the user's actions end them, and menu
+  // routines are run on the mode's window thread (`live().post_to_window`).
+  void go_live();
+  bool is_live() const { return live_.has_window_thread(); }
+  ModalLoops& live() { return live_; }
+  // From now on no dialog or box waits, and those open are closed; as the
+  // program ends (exit_program does it too in the live mode).
+  void shut_down() { live_.shut_down(); }
+
  private:
   friend class HeadlessDialog;
   std::function<void(HeadlessDialog&)> take_script(int dialog_id);
@@ -230,6 +252,8 @@ class HeadlessUi final : public Ui {
   int history_shown_ = 0;
   std::optional<HistoryAccess> history_;
   std::string history_notice_;
+  // Last, so that its window thread ends before the rest goes.
+  ModalLoops live_;
 };
 
 }  // namespace tarnex::ui
