@@ -11,8 +11,8 @@
 // the headless player's own loop; the Win32 window thread from a timer). A
 // reading returns what the user sees now. An action returns at once and is
 // performed after the tick, as the user's input would arrive; a dialog it
-// opens runs its own loop while the ticks go on. The player ticks again only once settled() holds, so a
-// step sees the effects of the action before it.
+// opens runs its own loop while the ticks go on. The player ticks again only
+// once settled() holds, so a step sees the effects of the action before it.
 //
 // Adding a realisation: implement this class, make a Player with it and
 // call Player::start() once and Player::tick() every few milliseconds until
