@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -235,6 +236,33 @@ TEST_F(Win32UiTest, MessageBoxesHaveTheirTitleAndTextAndBelongToTheWindowTheUser
   EXPECT_EQ(boxes[2].owner, over);
   DestroyWindow(over);
   EXPECT_EQ(ui_->owner(), ui_->frame());
+}
+
+TEST_F(Win32UiTest, TheOpenFileDialogTakesTheAnswersGivenInTurnWithoutShowing) {
+  const std::vector<std::pair<std::string, std::string>> filter{{"TIN files", "*.TIN"}};
+  ui_->answer_open_file("C:/models/BASIN.TIN");
+  ui_->answer_open_file(std::nullopt);
+  ui_->answer_open_file("C:/models/OTHER.TIN");
+  EXPECT_EQ(ui_->open_file(filter, "Open", ""), std::optional<std::string>("C:/models/BASIN.TIN"));
+  EXPECT_EQ(ui_->open_file(filter, "Open", ""), std::nullopt);
+  std::optional<std::string> from_loop;
+  std::atomic<bool> done{false};
+  std::thread loop([&] {
+    from_loop = ui_->open_file(filter, "Open", "");
+    done = true;
+  });
+  pump_until(done);
+  loop.join();
+  EXPECT_EQ(from_loop, std::optional<std::string>("C:/models/OTHER.TIN"));
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Win32UiTest, EndingTheProgramCallsTheExitHandlerAndNoBoxOpensAfterwards) {
+  ui_->exit_program(3);
+  EXPECT_EQ(exit_codes_, std::vector<int>{3});
+  ui_->message_box("after the end", "LATE");
+  ui_->show_about();
+  EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(Win32UiTest, CallsFromTheCommandLoopThreadAreCarriedToTheWindowThread) {

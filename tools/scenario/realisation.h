@@ -8,12 +8,11 @@
 //
 // Threads: every call comes from the player's tick, which the realisation's
 // driver calls on a thread of its choice (the Qt window thread from a timer;
-// the headless player's own loop; for Win32, a timer or a thread of its own
-// sending messages to the real windows). A reading returns what the user
-// sees now. An action returns at once and is performed after the tick, as
-// the user's input would arrive; a dialog it opens runs its own loop while
-// the ticks go on. The player ticks again only once settled() holds, so a
-// step sees the effects of the action before it.
+// the headless player's own loop; the Win32 window thread from a timer). A
+// reading returns what the user sees now. An action returns at once and is
+// performed after the tick, as the user's input would arrive; a dialog it
+// opens runs its own loop while the ticks go on. The player ticks again only
+// once settled() holds, so a step sees the effects of the action before it.
 //
 // Adding a realisation: implement this class, make a Player with it and
 // call Player::start() once and Player::tick() every few milliseconds until

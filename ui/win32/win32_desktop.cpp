@@ -109,8 +109,21 @@ void Win32Ui::message_box(std::string_view text, std::string_view title) {
   });
 }
 
+void Win32Ui::answer_open_file(std::optional<std::string> path) {
+  std::lock_guard lock(answers_mutex_);
+  open_file_answers_.push_back(std::move(path));
+}
+
 std::optional<std::string> Win32Ui::open_file(const std::vector<std::pair<std::string, std::string>>& filter,
                                               std::string_view title, std::string_view initial) {
+  {
+    std::lock_guard lock(answers_mutex_);
+    if (!open_file_answers_.empty()) {
+      auto answer = std::move(open_file_answers_.front());
+      open_file_answers_.pop_front();
+      return answer;
+    }
+  }
   return on_window_thread([&]() -> std::optional<std::string> {
     if (stopping_) return std::nullopt;
     const std::wstring filters = filter_text(filter);

@@ -10,9 +10,12 @@
 
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,6 +68,10 @@ class Win32Ui final : public Ui {
   // What ending the program does; by default the window thread's message
   // loop ends with the code.
   void set_exit_handler(std::function<void(int)> handler);
+  // The next open-file dialogs answer these paths (nothing: cancelled)
+  // without showing, so that a scenario never waits on a system dialog.
+  // From any thread.
+  void answer_open_file(std::optional<std::string> path);
   // From now on no dialog or message box runs, and those open are closed.
   void shut_down();
   bool close_enabled() const { return close_enabled_; }
@@ -120,6 +127,8 @@ class Win32Ui final : public Ui {
   std::atomic<bool> close_enabled_{true};
   std::atomic<bool> stopping_{false};
   std::function<void(int)> exit_handler_;
+  std::mutex answers_mutex_;
+  std::deque<std::optional<std::string>> open_file_answers_;
   // The status bar: the run now going, and the lasting history notice.
   std::wstring run_program_, run_roots_, history_notice_;
   ULONGLONG run_started_ = 0;
