@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "history/shown_runs.h"
 #include "history/transcript_reader.h"
 #include "ui/services.h"
 
@@ -37,14 +38,6 @@ class HistoryWindow final : public QWidget {
   void refresh();
 
  private:
-  struct Shown {
-    std::filesystem::path path;
-    std::uint64_t bytes;
-    history::SystemTime modified;
-    bool running;
-    bool operator==(const Shown&) const = default;
-  };
-
   void fill_list();
   void describe(QTreeWidgetItem& item, const history::RunRecord& run) const;
   void show_selected(bool follow);
@@ -59,7 +52,7 @@ class HistoryWindow final : public QWidget {
   Ui& ui_;
   HistoryAccess access_;
   history::RunListing listing_;
-  std::vector<Shown> listed_;
+  history::ShownRuns shown_;
   std::filesystem::path current_;
   // The transcript in the view as it was read.
   std::filesystem::path viewed_;

@@ -187,20 +187,10 @@ void HistoryWindow::refresh() {
   if (!access_.runs) return;
   current_ = access_.runs->current();
   listing_.refresh(access_.runs->directory());
-  std::vector<Shown> listed;
-  for (const auto& run : listing_.runs()) {
-    listed.push_back({run.path, run.file_bytes, run.modified, run.path == current_});
-  }
-  if (!std::ranges::equal(listed, listed_, {}, &Shown::path, &Shown::path)) {
-    listed_ = std::move(listed);
-    fill_list();
-  } else {
-    // A run going or just ended: only its row changes.
-    for (std::size_t i = 0; i < listed.size(); ++i) {
-      if (listed[i] != listed_[i]) describe(static_cast<int>(i), listing_.runs()[i]);
-    }
-    listed_ = std::move(listed);
-  }
+  const auto changes = shown_.update(listing_.runs(), current_);
+  if (changes.new_list) fill_list();
+  // A run going or just ended: only its row changes.
+  for (const std::size_t i : changes.rows) describe(static_cast<int>(i), listing_.runs()[i]);
   // The run now going, or one that just ended, grows under the view.
   if (const auto* run = selected(); run && run->path == viewed_ && run->file_bytes != viewed_bytes_) show_selected();
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "history/shown_runs.h"
 #include "history/transcript_reader.h"
 #include "ui/services.h"
 
@@ -34,14 +35,6 @@ class HistoryWindow {
   std::wstring transcript_text() const;
 
  private:
-  struct Shown {
-    std::filesystem::path path;
-    std::uint64_t bytes;
-    history::SystemTime modified;
-    bool running;
-    bool operator==(const Shown&) const = default;
-  };
-
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
   void make_controls();
@@ -64,7 +57,7 @@ class HistoryWindow {
   HFONT font_ = nullptr, fixed_font_ = nullptr;
   HistoryAccess access_;
   history::RunListing listing_;
-  std::vector<Shown> listed_;
+  history::ShownRuns shown_;
   std::filesystem::path current_;
   std::filesystem::path viewed_;
   std::uint64_t viewed_bytes_ = 0;
