@@ -52,5 +52,31 @@ TEST(Utf16, ALoneSurrogateBecomesAReplacementCharacter) {
   EXPECT_EQ(utf8_of(reversed), "\xef\xbf\xbd\xef\xbf\xbd");
 }
 
+TEST(Utf8, ASequenceIsMeasuredOnlyWhenItIsValid) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::size_t length;
+  } cases[] = {
+      {"nothing", "", 0},
+      {"ASCII, the rest not looked at", "a\x80", 1},
+      {"two bytes", "\xc3\xa8z", 2},
+      {"a valid replacement character", "\xef\xbf\xbd", 3},
+      {"four bytes", "\xf0\x9f\x8c\x8a", 4},
+      {"a stray continuation byte", "\x80", 0},
+      {"a sequence cut by the end", "\xe2\x82", 0},
+      {"an overlong form", "\xc0\xaf", 0},
+      {"an encoded surrogate", "\xed\xa0\x80", 0},
+      {"beyond the highest code point", "\xf4\x90\x80\x80", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(utf8_sequence_length(c.bytes), c.length) << c.name;
+}
+
+TEST(Utf8, CodePointsOfEveryLengthAreWritten) {
+  std::string out;
+  for (const char32_t code : {U'A', U'\u00e8', U'\u2400', U'\U0001F30A'}) append_utf8(out, code);
+  EXPECT_EQ(out, "A\xc3\xa8\xe2\x90\x80\xf0\x9f\x8c\x8a");
+}
+
 }  // namespace
 }  // namespace tarnex
