@@ -39,7 +39,13 @@ class PipeEnd {
   explicit PipeEnd(NativeHandle handle) : handle_(handle) {}
   ~PipeEnd() { close(); }
   PipeEnd(PipeEnd&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
-  PipeEnd& operator=(PipeEnd&& other) noexcept;
+  PipeEnd& operator=(PipeEnd&& other) noexcept {
+    if (this != &other) {
+      close();
+      handle_ = std::exchange(other.handle_, -1);
+    }
+    return *this;
+  }
   PipeEnd(const PipeEnd&) = delete;
   PipeEnd& operator=(const PipeEnd&) = delete;
 

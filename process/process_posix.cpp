@@ -72,14 +72,6 @@ void route(posix_spawn_file_actions_t& actions, const PipeEnd* end, int target) 
 
 }  // namespace
 
-PipeEnd& PipeEnd::operator=(PipeEnd&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = std::exchange(other.handle_, -1);
-  }
-  return *this;
-}
-
 void PipeEnd::close() {
   if (is_open()) ::close(descriptor(handle_));
   handle_ = -1;

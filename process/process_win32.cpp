@@ -173,14 +173,6 @@ void end_group(const ChildHandles& handles) {
 
 }  // namespace
 
-PipeEnd& PipeEnd::operator=(PipeEnd&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = std::exchange(other.handle_, -1);
-  }
-  return *this;
-}
-
 void PipeEnd::close() { process::close(handle_); }
 
 std::size_t PipeEnd::available() const {
