@@ -165,6 +165,25 @@ TEST(WriteTinFile, WritesTheFirst152ColumnsOfEveryLine) {
   EXPECT_EQ(directory.file_count(), 1u);
 }
 
+TEST(WriteTinFile, AFirstLineThatBeginsWithAByteOrderMarkLoadsBackWhole) {
+  // Loading drops the mark that starts the file, so a file that began with
+  // two keeps one in its first line; Build gives that line its own back.
+  const std::string mark(kByteOrderMark);
+  WorkingDirectory directory;
+  directory.put("x.tin", mark + mark + "TITL  a title\n" + mark + "COMM\nENDF\n");
+  const auto loaded = read_tin_file("x.tin");
+  ASSERT_EQ(loaded.outcome, TinFileRead::Outcome::kRead);
+  ASSERT_EQ(loaded.lines, (std::vector<std::string>{mark + "TITL  a title", mark + "COMM", "ENDF"}));
+  ASSERT_TRUE(write_tin_file("x.tin", list_of(loaded.lines)));
+  EXPECT_EQ(directory.read("x.tin"), mark + written_line(mark + "TITL  a title") + written_line(mark + "COMM") +
+                                         written_line("ENDF"));
+  const auto again = read_tin_file("x.tin");
+  ASSERT_EQ(again.outcome, TinFileRead::Outcome::kRead);
+  std::vector<std::string> expected;
+  for (const auto& line : loaded.lines) expected.push_back(fit(line, kWrittenColumns));
+  EXPECT_EQ(again.lines, expected);
+}
+
 TEST(WriteTinFile, AnEmptyListWritesAnEmptyFile) {
   WorkingDirectory directory;
   ASSERT_TRUE(write_tin_file("new.tin", RecordList{}));

@@ -17,7 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using Outcome = TinFileRead::Outcome;
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Tabs and line ends are the only control characters of a text file.
 bool is_control(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F; }

@@ -3,9 +3,14 @@
 // means.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarnex::tin {
+
+// A UTF-8 byte-order mark: at the start of a file it is no part of the
+// first record.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 struct TinFileRead {
   enum class Outcome {

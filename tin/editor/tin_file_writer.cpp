@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/file_system.h"
+#include "tin/editor/tin_file_reader.h"
 
 namespace tarnex::tin {
 namespace {
@@ -32,6 +33,13 @@ std::FILE* create_beside(const fs::path& target, fs::path& temporary, const char
 }
 
 bool write_lines(std::FILE* file, const RecordList& list) {
+  // The reader drops a byte-order mark that starts the file: a first line
+  // that begins with one (a file that began with two, or a line moved to the
+  // top) is written after one more, so that it loads back whole.
+  if (list.count() > 0 && std::string_view(list.line(1)).starts_with(kByteOrderMark) &&
+      std::fwrite(kByteOrderMark.data(), 1, kByteOrderMark.size(), file) != kByteOrderMark.size()) {
+    return false;
+  }
   for (int k = 1; k <= list.count(); ++k) {
     if (!files::write_line(file, std::string_view(list.line(k)).substr(0, kWrittenColumns))) return false;
   }
